@@ -1,0 +1,34 @@
+#include "media/SplashImage.h"
+
+#include "app/FrameDelay.h"
+#include "media/ResourceManager.h"
+
+namespace {
+constexpr Uint32 FADE_TIME = 500;
+} // namespace
+
+void SplashImage::fadeInOut() {
+    if (surface == nullptr)
+        return;
+    SDL_Surface* screen = ResourceManager::instance().getScreen();
+    setCenter(screen->w / 2, screen->h / 2);
+    fade(true);
+    frameDelay(STATE_SPLASH);
+    fade(false);
+}
+
+void SplashImage::fade(bool in) {
+    const Uint32 start = SDL_GetTicks();
+    while (SDL_GetTicks() - start <= FADE_TIME) {
+        Uint32 elapsed = SDL_GetTicks() - start;
+        if (elapsed > FADE_TIME)
+            elapsed = FADE_TIME;
+        const Uint32 rising = elapsed * 255 / FADE_TIME;
+        SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(in ? rising : 255 - rising));
+        // The picture is blended onto black each step, so the rest of the
+        // screen stays as it was.
+        SDL_FillRect(target, &rect, 0);
+        draw();
+        SDL_Delay(1);
+    }
+}

@@ -1,0 +1,92 @@
+#include "input/Input.h"
+#include "input/WaitForPress.h"
+#include "support/ScreenTest.h"
+
+namespace {
+
+// The joystick is opened once per process, so each of these runs alone.
+class JoystickTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        REQUIRE_FRESH_PROCESS();
+        fake::reset();
+        SDL_Init(SDL_INIT_VIDEO);
+    }
+};
+
+TEST_F(JoystickTest, WithoutAJoystickEveryButtonIsReleased) {
+    fake::setJoysticks({});
+    CapturedLog log;
+    Input& input = Input::instance();
+    EXPECT_EQ(log.output(), "Joysticks found: 0\n");
+    for (unsigned button : {0u, 4u, 6u})
+        EXPECT_FALSE(input.isButtonPressed(button));
+}
+
+TEST_F(JoystickTest, OnlyTheFirstOfTwoIsOpenedAndDescribed) {
+    fake::setJoysticks({"Pad One", "Pad Two"}, 10, 4);
+    CapturedLog log;
+    Input& input = Input::instance();
+    EXPECT_EQ(log.output(), "Joysticks found: 2\n"
+                            "Joystick nr 0: Pad One\n"
+                            "Joystick nr 1: Pad Two\n"
+                            "Joystick opened: Pad One; number of axes: 4; number of buttons: 10\n");
+    fake::holdButton(6, true);
+    EXPECT_TRUE(input.isButtonPressed(6));
+    EXPECT_FALSE(input.isButtonPressed(4));
+    EXPECT_FALSE(input.isButtonPressed(10)) << "beyond the button count";
+}
+
+TEST_F(JoystickTest, AFailedStartIsReportedAndPlayGoesOn) {
+    fake::setJoysticks({});
+    fake::failJoystickInit(true);
+    CapturedLog log;
+    EXPECT_FALSE(Input::instance().isButtonPressed(6));
+    EXPECT_EQ(log.errors(), "ERROR: Joystick initialization failed\n");
+    EXPECT_EQ(log.output(), "Joysticks found: 0\n");
+}
+
+class WaitForPressTest : public ScreenTest {};
+
+// When the wait returned, measured from its start, for one scripted event.
+struct WaitCase {
+    const char* what;
+    SDL_Event event;
+};
+
+class WaitEndsOn : public WaitForPressTest, public ::testing::WithParamInterface<WaitCase> {};
+
+TEST_P(WaitEndsOn, APressAfterTheGuardButNotDuringIt) {
+    const Uint32 start = fake::now();
+    fake::pushAt(start + 100, GetParam().event);
+    fake::pushAt(start + 700, GetParam().event);
+    waitForPress();
+    EXPECT_GE(fake::now() - start, 700u);
+    EXPECT_LT(fake::now() - start, 760u) << "checked every 50 ms";
+    EXPECT_EQ(fake::pendingEvents(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Presses, WaitEndsOn,
+                         ::testing::Values(WaitCase{"key", fake::keyDown()},
+                                           WaitCase{"pointer", fake::mouseDown(10, 10)},
+                                           WaitCase{"quit", fake::quitRequest()}),
+                         [](const auto& param) { return std::string(param.param.what); });
+
+TEST_F(WaitForPressTest, MotionAndReleasesNeverEndIt) {
+    const Uint32 start = fake::now();
+    fake::pushAt(start + 600, fake::mouseMotion(5, 5));
+    fake::pushAt(start + 650, fake::mouseUp(5, 5));
+    fake::pushAt(start + 2000, fake::keyDown());
+    waitForPress();
+    EXPECT_GE(fake::now() - start, 2000u);
+}
+
+TEST_F(WaitForPressTest, SleepsBetweenChecksOnceTheGuardIsOver) {
+    fake::pushAt(fake::now() + 1000, fake::keyDown());
+    waitForPress();
+    for (Uint32 pause : fake::delays())
+        EXPECT_EQ(pause, 50u);
+    EXPECT_GE(fake::delays().size(), 9u);
+}
+
+} // namespace

@@ -1,0 +1,333 @@
+#include "support/FakeSdl.h"
+
+#include <deque>
+
+namespace {
+
+constexpr Uint32 START_TIME = 1000;
+
+struct TimedEvent {
+    Uint32 time;
+    SDL_Event event;
+};
+
+struct Script {
+    Uint32 clock = START_TIME;
+    Uint32 frameStep = 10;
+    bool timePassedSincePoll = true;
+    std::deque<TimedEvent> events;
+    std::function<void(int)> frameHook;
+    int flips = 0;
+    std::vector<Uint32> delays;
+    std::vector<Mix_Chunk*> played;
+    bool joystickScripted = false;
+    std::vector<std::string> joystickNames;
+    int joystickButtons = 0;
+    int joystickAxes = 0;
+    std::vector<bool> heldButtons;
+    bool failSdlInit = false;
+    bool failAudioInit = false;
+    bool failJoystickInit = false;
+    bool failVideoMode = false;
+    bool failMixer = false;
+    Uint32 watchdog = START_TIME + 30 * 60 * 1000;
+    bool watchdogFired = false;
+};
+
+Script& script() {
+    static Script theScript;
+    return theScript;
+}
+
+// Stands in for an opened joystick handle; never dereferenced by SDL.
+int scriptedJoystick;
+
+SDL_Event mouseButton(Uint8 type, int x, int y, Uint8 button) {
+    SDL_Event event{};
+    event.type = type;
+    event.button.type = type;
+    event.button.button = button;
+    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.button.x = static_cast<Uint16>(x);
+    event.button.y = static_cast<Uint16>(y);
+    return event;
+}
+
+} // namespace
+
+namespace fake {
+
+void reset() {
+    script() = Script();
+}
+
+Uint32 now() {
+    return script().clock;
+}
+
+void advance(Uint32 milliseconds) {
+    script().clock += milliseconds;
+    script().timePassedSincePoll = true;
+}
+
+void setFrameStep(Uint32 milliseconds) {
+    script().frameStep = milliseconds;
+}
+Uint32 frameStep() {
+    return script().frameStep;
+}
+
+void push(const SDL_Event& event) {
+    pushAt(script().clock, event);
+}
+
+void pushAt(Uint32 time, const SDL_Event& event) {
+    auto& events = script().events;
+    auto place = events.end();
+    while (place != events.begin() && std::prev(place)->time > time)
+        --place;
+    events.insert(place, TimedEvent{time, event});
+}
+
+void click(int x, int y) {
+    push(mouseDown(x, y));
+    push(mouseUp(x, y));
+}
+
+std::size_t pendingEvents() {
+    return script().events.size();
+}
+
+SDL_Event mouseDown(int x, int y, Uint8 button) {
+    return mouseButton(SDL_MOUSEBUTTONDOWN, x, y, button);
+}
+SDL_Event mouseUp(int x, int y, Uint8 button) {
+    return mouseButton(SDL_MOUSEBUTTONUP, x, y, button);
+}
+
+SDL_Event mouseMotion(int x, int y) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.type = SDL_MOUSEMOTION;
+    event.motion.x = static_cast<Uint16>(x);
+    event.motion.y = static_cast<Uint16>(y);
+    return event;
+}
+
+SDL_Event keyDown(SDLKey key) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+SDL_Event quitRequest() {
+    SDL_Event event{};
+    event.type = SDL_QUIT;
+    return event;
+}
+
+void onFrame(std::function<void(int)> hook) {
+    script().frameHook = std::move(hook);
+}
+int flips() {
+    return script().flips;
+}
+const std::vector<Uint32>& delays() {
+    return script().delays;
+}
+const std::vector<Mix_Chunk*>& playedChunks() {
+    return script().played;
+}
+
+void setJoysticks(const std::vector<std::string>& names, int buttons, int axes) {
+    Script& s = script();
+    s.joystickScripted = true;
+    s.joystickNames = names;
+    s.joystickButtons = buttons;
+    s.joystickAxes = axes;
+    s.heldButtons.assign(static_cast<std::size_t>(buttons), false);
+}
+
+void holdButton(int button, bool held) {
+    Script& s = script();
+    if (button >= 0 && button < static_cast<int>(s.heldButtons.size()))
+        s.heldButtons[static_cast<std::size_t>(button)] = held;
+}
+
+void failSdlInit(bool fail) {
+    script().failSdlInit = fail;
+}
+void failAudioInit(bool fail) {
+    script().failAudioInit = fail;
+}
+void failJoystickInit(bool fail) {
+    script().failJoystickInit = fail;
+}
+void failVideoMode(bool fail) {
+    script().failVideoMode = fail;
+}
+void failMixer(bool fail) {
+    script().failMixer = fail;
+}
+
+void setWatchdog(Uint32 milliseconds) {
+    script().watchdog = script().clock + milliseconds;
+}
+bool watchdogFired() {
+    return script().watchdogFired;
+}
+
+} // namespace fake
+
+// The wrapped SDL functions. __real_ names reach the library itself.
+extern "C" {
+
+int __real_SDL_Flip(SDL_Surface* screen);
+int __real_SDL_Init(Uint32 flags);
+int __real_SDL_InitSubSystem(Uint32 flags);
+SDL_Surface* __real_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags);
+int __real_Mix_OpenAudio(int frequency, Uint16 format, int channels, int chunksize);
+int __real_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks);
+int __real_SDL_NumJoysticks(void);
+SDL_Joystick* __real_SDL_JoystickOpen(int index);
+int __real_SDL_JoystickOpened(int index);
+const char* __real_SDL_JoystickName(int index);
+int __real_SDL_JoystickNumAxes(SDL_Joystick* joystick);
+int __real_SDL_JoystickNumButtons(SDL_Joystick* joystick);
+Uint8 __real_SDL_JoystickGetButton(SDL_Joystick* joystick, int button);
+
+Uint32 __wrap_SDL_GetTicks(void) {
+    return script().clock;
+}
+
+void __wrap_SDL_Delay(Uint32 milliseconds) {
+    script().delays.push_back(milliseconds);
+    fake::advance(milliseconds);
+}
+
+int __wrap_SDL_PollEvent(SDL_Event* event) {
+    Script& s = script();
+    if (s.clock >= s.watchdog) {
+        s.watchdogFired = true;
+        if (event != nullptr)
+            *event = fake::quitRequest();
+        return 1;
+    }
+    if (!s.events.empty() && s.events.front().time <= s.clock) {
+        if (event != nullptr) {
+            *event = s.events.front().event;
+            s.events.pop_front();
+        }
+        return 1;
+    }
+    // A loop that polls without sleeping or drawing still lets time pass.
+    if (!s.timePassedSincePoll)
+        s.clock += 1;
+    s.timePassedSincePoll = false;
+    return 0;
+}
+
+int __wrap_SDL_Flip(SDL_Surface* screen) {
+    const int result = __real_SDL_Flip(screen);
+    Script& s = script();
+    s.flips += 1;
+    fake::advance(s.frameStep);
+    if (s.frameHook) {
+        auto hook = s.frameHook; // the hook may replace itself
+        hook(s.flips);
+    }
+    return result;
+}
+
+int __wrap_SDL_Init(Uint32 flags) {
+    if (script().failSdlInit) {
+        SDL_SetError("scripted failure");
+        return -1;
+    }
+    return __real_SDL_Init(flags);
+}
+
+int __wrap_SDL_InitSubSystem(Uint32 flags) {
+    if ((flags & SDL_INIT_AUDIO) && script().failAudioInit)
+        return -1;
+    if ((flags & SDL_INIT_JOYSTICK) && script().failJoystickInit)
+        return -1;
+    return __real_SDL_InitSubSystem(flags);
+}
+
+SDL_Surface* __wrap_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags) {
+    if (script().failVideoMode)
+        return nullptr;
+    return __real_SDL_SetVideoMode(width, height, bpp, flags);
+}
+
+int __wrap_Mix_OpenAudio(int frequency, Uint16 format, int channels, int chunksize) {
+    if (script().failMixer) {
+        SDL_SetError("scripted failure");
+        return -1;
+    }
+    return __real_Mix_OpenAudio(frequency, format, channels, chunksize);
+}
+
+int __wrap_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks) {
+    script().played.push_back(chunk);
+    return __real_Mix_PlayChannelTimed(channel, chunk, loops, ticks);
+}
+
+int __wrap_SDL_NumJoysticks(void) {
+    if (script().joystickScripted)
+        return static_cast<int>(script().joystickNames.size());
+    return __real_SDL_NumJoysticks();
+}
+
+SDL_Joystick* __wrap_SDL_JoystickOpen(int index) {
+    if (script().joystickScripted)
+        return index == 0 && !script().joystickNames.empty()
+                   ? reinterpret_cast<SDL_Joystick*>(&scriptedJoystick)
+                   : nullptr;
+    return __real_SDL_JoystickOpen(index);
+}
+
+int __wrap_SDL_JoystickOpened(int index) {
+    if (script().joystickScripted)
+        return index == 0 && !script().joystickNames.empty() ? 1 : 0;
+    return __real_SDL_JoystickOpened(index);
+}
+
+const char* __wrap_SDL_JoystickName(int index) {
+    if (script().joystickScripted) {
+        const auto& names = script().joystickNames;
+        return index >= 0 && index < static_cast<int>(names.size())
+                   ? names[static_cast<std::size_t>(index)].c_str()
+                   : nullptr;
+    }
+    return __real_SDL_JoystickName(index);
+}
+
+int __wrap_SDL_JoystickNumAxes(SDL_Joystick* joystick) {
+    if (script().joystickScripted)
+        return script().joystickAxes;
+    return __real_SDL_JoystickNumAxes(joystick);
+}
+
+int __wrap_SDL_JoystickNumButtons(SDL_Joystick* joystick) {
+    if (script().joystickScripted)
+        return script().joystickButtons;
+    return __real_SDL_JoystickNumButtons(joystick);
+}
+
+Uint8 __wrap_SDL_JoystickGetButton(SDL_Joystick* joystick, int button) {
+    if (script().joystickScripted) {
+        const auto& held = script().heldButtons;
+        return button >= 0 && button < static_cast<int>(held.size()) &&
+                       held[static_cast<std::size_t>(button)]
+                   ? 1
+                   : 0;
+    }
+    return __real_SDL_JoystickGetButton(joystick, button);
+}
+
+} // extern "C"

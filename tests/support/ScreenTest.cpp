@@ -1,0 +1,155 @@
+#include "support/ScreenTest.h"
+
+#include "app/Logger.h"
+#include "media/ResourceManager.h"
+
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+void startDisplayOnce() {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0 && ResourceManager::instance().getScreen() != nullptr)
+        return;
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO), 0) << SDL_GetError();
+    ASSERT_EQ(TTF_Init(), 0);
+    SDL_Surface* display = SDL_SetVideoMode(320, 240, 16, SDL_FULLSCREEN);
+    ASSERT_NE(display, nullptr) << SDL_GetError();
+    ResourceManager::instance().setScreen(display);
+    Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096);
+    ResourceManager& resources = ResourceManager::instance();
+    resources.loadFont("small", DEFAULT_FONT_FILE, 18);
+    resources.loadFont("default", DEFAULT_FONT_FILE, 28);
+    resources.loadFont("big", DEFAULT_FONT_FILE, 32);
+}
+} // namespace
+
+namespace {
+bool shutDown = false;
+} // namespace
+
+void markSdlShutDown() {
+    shutDown = true;
+}
+bool sdlWasShutDown() {
+    return shutDown;
+}
+
+void ScreenTest::SetUp() {
+    if (sdlWasShutDown())
+        GTEST_SKIP() << "SDL was shut down by an earlier test in this process";
+    fake::reset();
+    std::srand(20261206);
+    Logger::setLevel(5);
+    startDisplayOnce();
+    SDL_FillRect(screen(), nullptr, 0);
+}
+
+void ScreenTest::TearDown() {
+    EXPECT_FALSE(fake::watchdogFired()) << "a screen waited past the scripted session";
+}
+
+SDL_Surface* ScreenTest::screen() {
+    return ResourceManager::instance().getScreen();
+}
+
+Uint32 ScreenTest::pixelAt(int x, int y) {
+    SDL_Surface* display = screen();
+    const Uint8* row = static_cast<const Uint8*>(display->pixels) + y * display->pitch;
+    switch (display->format->BytesPerPixel) {
+    case 2:
+        return reinterpret_cast<const Uint16*>(row)[x];
+    case 4:
+        return reinterpret_cast<const Uint32*>(row)[x];
+    default:
+        return row[x];
+    }
+}
+
+Uint32 ScreenTest::mapped(Uint8 r, Uint8 g, Uint8 b) {
+    return SDL_MapRGB(screen()->format, r, g, b);
+}
+
+bool ScreenTest::pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b) {
+    return pixelAt(x, y) == mapped(r, g, b);
+}
+
+int ScreenTest::countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b) {
+    const Uint32 wanted = mapped(r, g, b);
+    int count = 0;
+    for (int y = area.y; y < area.y + area.h; ++y)
+        for (int x = area.x; x < area.x + area.w; ++x)
+            count += pixelAt(x, y) == wanted ? 1 : 0;
+    return count;
+}
+
+void ScreenTest::saveScreen(const std::string& name) {
+    const char* folder = std::getenv("BRENVIK_SCREENSHOTS");
+    if (folder == nullptr || *folder == '\0')
+        return;
+    fs::create_directories(folder);
+    SDL_SaveBMP(screen(), (std::string(folder) + "/" + name + ".bmp").c_str());
+}
+
+Mix_Chunk* ScreenTest::chunkOf(const std::string& file) {
+    return ResourceManager::instance().loadSound(file);
+}
+
+int ScreenTest::timesPlayed(const std::string& file) {
+    const auto& played = fake::playedChunks();
+    Mix_Chunk* chunk = chunkOf(file);
+    return static_cast<int>(std::count(played.begin(), played.end(), chunk));
+}
+
+CapturedLog::CapturedLog()
+    : oldErr(std::cerr.rdbuf(err.rdbuf())), oldOut(std::cout.rdbuf(out.rdbuf())) {}
+
+CapturedLog::~CapturedLog() {
+    std::cerr.rdbuf(oldErr);
+    std::cout.rdbuf(oldOut);
+}
+
+ScratchFolder::ScratchFolder() {
+    previous = fs::current_path().string();
+    char pattern[] = "/tmp/brenvik-test-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    folder = made != nullptr ? made : "/tmp";
+    for (const char* data : {"images", "fonts", "sounds"}) {
+        fs::create_directory(folder + "/" + data);
+        for (const auto& entry : fs::directory_iterator(previous + "/" + data))
+            fs::create_symlink(entry.path(),
+                               folder + "/" + data + "/" + entry.path().filename().string());
+    }
+    fs::current_path(folder);
+}
+
+ScratchFolder::~ScratchFolder() {
+    fs::current_path(previous);
+    std::error_code ignored;
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(folder, ignored);
+}
+
+void ScratchFolder::replaceData(const std::string& name, const char* bytes) {
+    fs::remove(file(name));
+    if (bytes != nullptr)
+        writeFile(file(name), bytes);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "support/FakeSdl.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <sstream>
+#include <string>
+
+// Base of every test that draws: a headless 320 x 240 x 16 display with the
+// game's fonts and mixer, a fresh script, a fixed random seed, and a check that
+// no screen had to be ended by the watchdog.
+class ScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    static SDL_Surface* screen();
+    // The screen's pixel value at a point, and the value a colour has on it.
+    static Uint32 pixelAt(int x, int y);
+    static Uint32 mapped(Uint8 r, Uint8 g, Uint8 b);
+    static bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b);
+    // Pixels of one colour inside a rectangle of the screen.
+    static int countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b);
+    // Saves the screen as <name>.bmp when BRENVIK_SCREENSHOTS names a folder.
+    static void saveScreen(const std::string& name);
+
+    // Sound chunks the resource manager holds for a file, for comparing with
+    // what the mixer was asked to play.
+    static Mix_Chunk* chunkOf(const std::string& file);
+    static int timesPlayed(const std::string& file);
+};
+
+// Captures what is written to standard error and standard output.
+class CapturedLog {
+public:
+    CapturedLog();
+    ~CapturedLog();
+    std::string errors() const { return err.str(); }
+    std::string output() const { return out.str(); }
+
+private:
+    std::ostringstream err;
+    std::ostringstream out;
+    std::streambuf* oldErr;
+    std::streambuf* oldOut;
+};
+
+// A temporary game folder: links to the real pictures, fonts and sounds, its own
+// files (such as high.dat), and the working directory while it lives.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    const std::string& path() const { return folder; }
+    std::string file(const std::string& name) const { return folder + "/" + name; }
+    // Replaces one data file (say "images/target.png") by the given bytes, or
+    // removes it when bytes is null.
+    void replaceData(const std::string& name, const char* bytes);
+
+private:
+    std::string folder;
+    std::string previous;
+};
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& content);
+
+// Skips the calling test unless it is the first in this process: some state
+// lives as long as the process (the joystick, the remembered name, a shut-down
+// SDL). CTest runs every test in a process of its own, so nothing is lost there.
+#define REQUIRE_FRESH_PROCESS()                                                                    \
+    do {                                                                                           \
+        if (testsStartedInProcess() > 1)                                                           \
+            GTEST_SKIP() << "needs a process of its own; ctest runs it so";                        \
+    } while (false)
+
+int testsStartedInProcess();
+
+// Tests that run the whole program shut SDL down at the end; drawing tests
+// after them in the same process are skipped.
+void markSdlShutDown();
+bool sdlWasShutDown();

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+int started = 0;
+
+class CountingListener : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { ++started; }
+};
+} // namespace
+
+int testsStartedInProcess() {
+    return started;
+}
+
+// Every test runs headless, from the game folder the build made.
+int main(int argc, char** argv) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (chdir(BRENVIK_GAME_DIR) != 0)
+        return 2;
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new CountingListener);
+    const int result = RUN_ALL_TESTS();
+    // The mixer's thread must stop before the libraries are unloaded at exit.
+    if (SDL_WasInit(SDL_INIT_AUDIO) != 0)
+        Mix_CloseAudio();
+    SDL_Quit();
+    // Leave without running the libraries' exit handlers: SDL's helper threads
+    // may still be winding down, and unloading under them can crash the run
+    // after every test has passed.
+    std::fflush(nullptr);
+    std::cout.flush();
+    std::_Exit(result);
+}
