@@ -242,23 +242,4 @@ TEST_F(MainMenuTest, TheMenuIsPacedBy20MillisecondsAFrame) {
     EXPECT_EQ(fake::delays(), (std::vector<Uint32>{20, 20, 20, 20}));
 }
 
-TEST_F(MainMenuTest, DrawShowsTheButtonsWhereTheyAreWithoutMovingThem) {
-    MainMenu menu;
-    const Uint32 t0 = fake::now();
-    Timeline timeline;
-    bool stayedHalfWay = false;
-    timeline.at(t0 + 300 + 10, [&] {
-        fake::advance(200);
-        SDL_FillRect(screen(), nullptr, mapped(255, 0, 255));
-        menu.draw();
-        // Two buttons that stick out only to the right and below, where the
-        // drawing cut leaves their corner in place.
-        stayedHalfWay = pictureAt(CHALLENGE, 252, 129) && pictureAt(EXIT, 36, 189) &&
-                        countPixels(WHOLE_SCREEN, 255, 0, 255) == 0;
-        fake::push(fake::quitRequest());
-    });
-    EXPECT_EQ(menu.run(), STATE_QUIT);
-    EXPECT_TRUE(stayedHalfWay);
-}
-
 } // namespace

@@ -57,21 +57,3 @@ bool pictureAt(const std::string& file, int x, int y) {
     SDL_UnlockSurface(image);
     return same && compared > 0;
 }
-
-SDL_Rect whiteBoxIn(const SDL_Rect& area) {
-    SDL_Surface* screen = ResourceManager::instance().getScreen();
-    const Uint32 white = SDL_MapRGB(screen->format, 255, 255, 255);
-    int left = area.x + area.w, top = area.y + area.h, right = -1, bottom = -1;
-    for (int y = area.y; y < area.y + area.h; ++y)
-        for (int x = area.x; x < area.x + area.w; ++x)
-            if (Sprite::getPixel(screen, x, y) == white) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    if (right < 0)
-        return SDL_Rect{0, 0, 0, 0};
-    return SDL_Rect{static_cast<Sint16>(left), static_cast<Sint16>(top),
-                    static_cast<Uint16>(right - left + 1), static_cast<Uint16>(bottom - top + 1)};
-}

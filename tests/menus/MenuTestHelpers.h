@@ -34,9 +34,5 @@ private:
 // colour there, and at least one does.
 bool pictureAt(const std::string& file, int x, int y);
 
-// The bounding box of the white pixels inside an area of the screen (empty
-// when there are none).
-SDL_Rect whiteBoxIn(const SDL_Rect& area);
-
 // The screen's rectangle.
 constexpr SDL_Rect WHOLE_SCREEN{0, 0, 320, 240};
