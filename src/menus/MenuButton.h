@@ -2,7 +2,7 @@
 
 #include "media/Sprite.h"
 
-// A picture button of the main menu. It is a plain sprite in every respect;
+// A picture button of the main menu. It behaves exactly as a plain sprite;
 // the type names what the menu holds.
 class MenuButton : public Sprite {
 public:
