@@ -30,7 +30,7 @@ protected:
                pictureAt("images/exitbutton.png", 184, 138);
     }
     static bool setupAtRest() {
-        return pictureAt("images/plus.png", 162, 210) &&
+        return pictureAt("images/plus.png", 162, 204) &&
                pictureAt("images/playbutton.png", 208, 156);
     }
 
