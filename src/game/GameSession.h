@@ -33,11 +33,15 @@ public:
     // The targets' size in the last frame drawn, 0 to 1; 1 after an abandoned game.
     float getGrowth() const { return growth; }
 
+    // The screens between rounds (RoundScreens.h): the title also marks where
+    // the round's points start; the winner screen shows the points of the
+    // round just won.
     void showRoundTitle(int round);
     void showRoundWinner();
-    void drawGrid(bool showScores);
     void showTotals();
-    // Draws the live targets at that growth and flips the frame.
+    // The layers of a frame above the background (ScoreGrid.h, TargetField.h);
+    // drawing the targets ends the frame with a flip.
+    void drawGrid(bool showScores);
     void drawTargets(float growth);
 
     // Where a live target's centre is on the screen (slots 0 to 3); none for

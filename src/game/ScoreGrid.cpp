@@ -34,8 +34,7 @@ void ScoreGrid::draw(const CellLayout& layout, const PlayerScores& score, bool s
         return;
     for (int player = 1; player <= layout.cellCount(); ++player) {
         const Cell cell = layout.cell(player);
-        blitToScreen(badgeFor(player, score[player]), cell.x + SCORE_MARGIN,
-                     cell.y + SCORE_MARGIN);
+        blitToScreen(badgeFor(player, score[player]), cell.x + SCORE_MARGIN, cell.y + SCORE_MARGIN);
     }
 }
 

@@ -45,18 +45,28 @@ void TargetField::setUp(int players, int targets) {
 
 void TargetField::place() {
     for (int player = 1; player <= playerCount; ++player) {
-        for (int slot = 0; slot < MAX_TARGETS; ++slot) {
-            if (slot < targetCount) {
-                placeTarget(player, slot);
-            } else {
-                targetX[player][slot] = EMPTY;
-                targetY[player][slot] = EMPTY;
-            }
+        placePlayerTargets(player);
+        for (int slot = targetCount; slot < MAX_TARGETS; ++slot) {
+            targetX[player][slot] = EMPTY;
+            targetY[player][slot] = EMPTY;
         }
     }
 }
 
-void TargetField::placeTarget(int player, int slot) {
+void TargetField::placePlayerTargets(int player) {
+    // A target that finds no room starts the player's targets afresh; the
+    // last attempt places every target anyway, each as far apart as it fits.
+    for (int attempt = 1; attempt <= MAX_ATTEMPTS; ++attempt) {
+        const bool lastAttempt = attempt == MAX_ATTEMPTS;
+        bool spaced = true;
+        for (int slot = 0; slot < targetCount && (spaced || lastAttempt); ++slot)
+            spaced = placeTarget(player, slot) && spaced;
+        if (spaced)
+            return;
+    }
+}
+
+bool TargetField::placeTarget(int player, int slot) {
     const Cell cell = layout.cell(player);
     // Draw again while the target is too close to one placed before it; keep
     // the best place seen, for a cell too small to meet the spacing at all.
@@ -72,6 +82,7 @@ void TargetField::placeTarget(int player, int slot) {
     }
     targetX[player][slot] = best.x;
     targetY[player][slot] = best.y;
+    return bestGap >= MIN_SPACING;
 }
 
 ScreenPoint TargetField::randomPlaceIn(const Cell& cell) const {
@@ -138,7 +149,8 @@ std::optional<TargetHit> TargetField::hitTest(int x, int y) {
                 continue;
             const int dx = targetX[player][slot] - x + cell.x;
             const int dy = targetY[player][slot] - y + cell.y;
-            lastShotDistance = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
+            lastShotDistance =
+                static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
             if (hitsTarget(lastShotDistance, width))
                 return TargetHit{player, slot};
         }

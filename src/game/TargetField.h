@@ -29,9 +29,12 @@ public:
     static constexpr Uint32 GROWTH_TIME = 1500;
     // Two targets of one player are at least this far apart (|dx| + |dy|).
     static constexpr int MIN_SPACING = 80;
-    // Redraws of one target's place before the best place found is taken:
-    // with four targets in a small cell the spacing may be out of reach.
-    static constexpr int MAX_DRAWS = 10000;
+    // Places drawn for one target before the best one seen is taken, and
+    // fresh starts of a player's targets before the last attempt stays: with
+    // three or four targets in a narrow cell the first ones may leave no room
+    // for the others, or the spacing may be out of reach altogether.
+    static constexpr int MAX_DRAWS = 1000;
+    static constexpr int MAX_ATTEMPTS = 20;
 
     // Takes "images/target.png", or draws a target when it cannot be loaded.
     TargetField();
@@ -68,7 +71,9 @@ private:
     static constexpr int EMPTY = -1;
 
     bool isLive(int player, int slot) const { return targetX[player][slot] >= 0; }
-    void placeTarget(int player, int slot);
+    void placePlayerTargets(int player);
+    // False when the best place found is closer to another target than the spacing.
+    bool placeTarget(int player, int slot);
     ScreenPoint randomPlaceIn(const Cell& cell) const;
     int gapToEarlierTargets(int player, int slot, ScreenPoint place) const;
     void showAtSize(unsigned width, unsigned height);

@@ -16,7 +16,8 @@ SurfacePtr blankPicture(int size) {
                                                format->Rmask, format->Gmask, format->Bmask,
                                                format->Amask));
     }
-    return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, size, size, 16, 0xF800, 0x07E0, 0x001F, 0));
+    return SurfacePtr(
+        SDL_CreateRGBSurface(SDL_SWSURFACE, size, size, 16, 0xF800, 0x07E0, 0x001F, 0));
 }
 } // namespace
 
