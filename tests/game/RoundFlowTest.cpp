@@ -1,5 +1,6 @@
 #include "GameScript.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -143,6 +144,7 @@ TEST_P(ScreensBetweenRounds, DependOnThePlayersAndTheRounds) {
             ++winnerScreens;
         } else if (showsCentredText("default", title, WHITE, 160, 120)) {
             ++titles;
+            saveScreen("game-title-round-" + std::to_string(round + 1));
         }
     };
     GameScript script(
