@@ -10,4 +10,7 @@ public:
         (void)players, (void)rounds, (void)targets, (void)background, (void)speedX, (void)speedY;
         return 1;
     }
+    int getScore(int) const { return 0; }
+    float getAccuracy() const { return 0.0f; }
+    float getGrowth() const { return 1.0f; }
 };
