@@ -76,7 +76,22 @@ void Application::init(int width, int height, int bitsPerPixel) {
     playSetup = new PlaySetupScreen();
     challenge = new ChallengeMode();
     highScores = new HighScoreTable();
-    SDL_ShowCursor(SDL_DISABLE);
+    hidePointer();
+}
+
+void Application::hidePointer() {
+    // A hidden cursor on a full-screen display makes SDL report pointer
+    // motion relative to where it was, which loses the absolute position of a
+    // touch screen, a tablet or a pointer in a virtual machine: every tap would
+    // land in the middle of the screen. A transparent cursor hides the pointer
+    // just as well and keeps its true position.
+    static Uint8 clear[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+    if (SDL_Cursor* transparent = SDL_CreateCursor(clear, clear, 8, 8, 0, 0)) {
+        SDL_SetCursor(transparent);
+        SDL_ShowCursor(SDL_ENABLE);
+    } else {
+        SDL_ShowCursor(SDL_DISABLE);
+    }
 }
 
 void Application::logVideoModes() {

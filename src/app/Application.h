@@ -32,6 +32,7 @@ private:
     void playFreeGame();
     void playChallenge();
     void logVideoModes();
+    static void hidePointer();
 
     AppState state;
     MainMenu* mainMenu;

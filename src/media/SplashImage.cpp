@@ -19,16 +19,30 @@ void SplashImage::fadeInOut() {
 
 void SplashImage::fade(bool in) {
     const Uint32 start = SDL_GetTicks();
+    int shown = -1;
     while (SDL_GetTicks() - start <= FADE_TIME) {
         Uint32 elapsed = SDL_GetTicks() - start;
         if (elapsed > FADE_TIME)
             elapsed = FADE_TIME;
         const Uint32 rising = elapsed * 255 / FADE_TIME;
-        SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(in ? rising : 255 - rising));
-        // The picture is blended onto black each step, so the rest of the
-        // screen stays as it was.
-        SDL_FillRect(target, &rect, 0);
-        draw();
+        const int alpha = static_cast<int>(in ? rising : 255 - rising);
+        // Half of the steps would repeat the last picture exactly.
+        if (alpha != shown)
+            showAt(alpha);
+        shown = alpha;
         SDL_Delay(1);
     }
+    // A slow step can end the loop short of the end, which would hold the
+    // picture dimmed, or leave it faintly on the screen.
+    const int last = in ? 255 : 0;
+    if (shown != last)
+        showAt(last);
+}
+
+void SplashImage::showAt(int alpha) {
+    SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(alpha));
+    // The picture is blended onto black each step, so the rest of the screen
+    // stays as it was.
+    SDL_FillRect(target, &rect, 0);
+    draw();
 }

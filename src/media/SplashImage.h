@@ -12,4 +12,5 @@ public:
 
 private:
     void fade(bool in);
+    void showAt(int alpha);
 };

@@ -108,13 +108,19 @@ TEST_F(HighScoreScreenTest, TheFirstTenEntriesFillTenLines) {
 // On the game's screen an eleventh line would begin right at the bottom edge;
 // a taller display shows whether one is drawn.
 TEST_F(HighScoreScreenTest, NoEleventhLineEvenWithRoomForIt) {
-    struct RestoreDisplay {
-        ~RestoreDisplay() {
-            ResourceManager::instance().setScreen(SDL_SetVideoMode(320, 240, 16, SDL_FULLSCREEN));
-        }
-    } restore;
-    SDL_Surface* tall = SDL_SetVideoMode(320, 400, 16, 0);
+    // The screen is drawn onto a taller surface in place of the display.
+    SDL_Surface* display = screen();
+    SDL_Surface* tall = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 400, 16, display->format->Rmask,
+                                             display->format->Gmask, display->format->Bmask, 0);
     ASSERT_NE(tall, nullptr);
+    struct RestoreDisplay {
+        SDL_Surface* display;
+        SDL_Surface* tall;
+        ~RestoreDisplay() {
+            ResourceManager::instance().setScreen(display);
+            SDL_FreeSurface(tall);
+        }
+    } restore{display, tall};
     ResourceManager::instance().setScreen(tall);
     std::string content;
     for (int i = 0; i < 12; ++i)

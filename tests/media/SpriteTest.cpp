@@ -192,4 +192,21 @@ TEST_F(SpriteTest, ASplashRisesHoldsAndSinksCentredOnTheScreen) {
     EXPECT_TRUE(pixelIs(5, 5, 0, 0, 255)) << "the rest of the screen is untouched";
 }
 
+TEST_F(SpriteTest, ASlowFadeStillHoldsThePictureAtFullBrightness) {
+    SurfacePtr picture = filledSurface(100, 50, 0xFFFFFF);
+    SplashImage splash(picture.get());
+    bool fullDuringHold = false;
+    bool blackAtTheEnd = false;
+    fake::onDelay([&](Uint32 milliseconds) {
+        if (milliseconds == 1)
+            fake::advance(6); // steps 7 ms apart: the last one lands at 497 ms
+        if (milliseconds == 1000)
+            fullDuringHold = pixelIs(160, 120, 255, 255, 255);
+    });
+    splash.fadeInOut();
+    blackAtTheEnd = pixelIs(160, 120, 0, 0, 0);
+    EXPECT_TRUE(fullDuringHold);
+    EXPECT_TRUE(blackAtTheEnd);
+}
+
 } // namespace

@@ -17,6 +17,7 @@ struct Script {
     bool timePassedSincePoll = true;
     std::deque<TimedEvent> events;
     std::function<void(int)> frameHook;
+    std::function<void(Uint32)> delayHook;
     int flips = 0;
     std::vector<Uint32> delays;
     std::vector<Mix_Chunk*> played;
@@ -134,6 +135,10 @@ SDL_Event quitRequest() {
 void onFrame(std::function<void(int)> hook) {
     script().frameHook = std::move(hook);
 }
+void onDelay(std::function<void(Uint32)> hook) {
+    script().delayHook = std::move(hook);
+}
+
 int flips() {
     return script().flips;
 }
@@ -213,6 +218,10 @@ Uint32 __wrap_SDL_GetTicks(void) {
 void __wrap_SDL_Delay(Uint32 milliseconds) {
     script().delays.push_back(milliseconds);
     fake::advance(milliseconds);
+    if (script().delayHook) {
+        auto hook = script().delayHook;
+        hook(milliseconds);
+    }
 }
 
 int __wrap_SDL_PollEvent(SDL_Event* event) {

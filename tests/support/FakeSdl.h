@@ -41,6 +41,9 @@ SDL_Event quitRequest();
 void onFrame(std::function<void(int frame)> hook);
 int flips();
 
+// Called after every SDL_Delay with its length, once the clock has advanced.
+void onDelay(std::function<void(Uint32 milliseconds)> hook);
+
 // Every SDL_Delay call, in order.
 const std::vector<Uint32>& delays();
 
