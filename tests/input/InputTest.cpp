@@ -54,6 +54,10 @@ struct WaitCase {
     SDL_Event event;
 };
 
+void PrintTo(const WaitCase& test, std::ostream* out) {
+    *out << test.what;
+}
+
 class WaitEndsOn : public WaitForPressTest, public ::testing::WithParamInterface<WaitCase> {};
 
 TEST_P(WaitEndsOn, APressAfterTheGuardButNotDuringIt) {

@@ -98,6 +98,10 @@ struct LineCase {
     Points expected;
 };
 
+void PrintTo(const LineCase& line, std::ostream* out) {
+    *out << "(" << line.x1 << "," << line.y1 << ")-(" << line.x2 << "," << line.y2 << ")";
+}
+
 class DrawLineTest : public ResourceManagerTest, public ::testing::WithParamInterface<LineCase> {};
 
 TEST_P(DrawLineTest, PlotsExactlyThesePixels) {

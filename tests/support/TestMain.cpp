@@ -8,6 +8,10 @@
 #include <iostream>
 #include <unistd.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 int started = 0;
 
@@ -28,7 +32,7 @@ int main(int argc, char** argv) {
         return 2;
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new CountingListener);
-    const int result = RUN_ALL_TESTS();
+    int result = RUN_ALL_TESTS();
     // The mixer's thread must stop before the libraries are unloaded at exit.
     if (SDL_WasInit(SDL_INIT_AUDIO) != 0)
         Mix_CloseAudio();
@@ -36,6 +40,11 @@ int main(int argc, char** argv) {
     // Leave without running the libraries' exit handlers: SDL's helper threads
     // may still be winding down, and unloading under them can crash the run
     // after every test has passed.
+#if defined(__SANITIZE_ADDRESS__)
+    // _Exit skips the leak check that would run at exit; run it here.
+    if (__lsan_do_recoverable_leak_check() != 0 && result == 0)
+        result = 1;
+#endif
     std::fflush(nullptr);
     std::cout.flush();
     std::_Exit(result);
