@@ -90,18 +90,31 @@ class VirtualScreen:
         """What the screen shows now, as a Picture of 320 x 240."""
         return pictures.from_xwd(self._tool(["xwd", "-root", "-silent"]))
 
+    @staticmethod
+    def _point_at(x, y):
+        """xdotool steps that put the pointer at (x, y) for the game.
+
+        The game hides the cursor on a full screen, and SDL 1.2 on SDL 2 then
+        reads the mouse in relative mode: only relative motion moves its
+        pointer, which it keeps inside the window. So the pointer is driven
+        far into the top left corner (the game's pointer stops at 0, 0), then
+        moved by (x, y); a last absolute move puts the X pointer itself there,
+        for a program that reads the pointer's place."""
+        return ["mousemove_relative", "--", "-10000", "-10000",
+                "mousemove_relative", str(x), str(y), "mousemove", str(x), str(y)]
+
     def click(self, x, y, button=1, repeat=1):
-        """Moves the pointer to (x, y) and presses and releases a button there."""
-        command = ["xdotool", "mousemove", str(x), str(y), "click"]
+        """Puts the pointer at (x, y) and presses and releases a button there."""
+        command = ["xdotool"] + self._point_at(x, y) + ["click"]
         if repeat > 1:
             command += ["--repeat", str(repeat), "--delay", "60"]
         self._tool(command + [str(button)])
 
     def press(self, x, y, button=1):
-        self._tool(["xdotool", "mousemove", str(x), str(y), "mousedown", str(button)])
+        self._tool(["xdotool"] + self._point_at(x, y) + ["mousedown", str(button)])
 
     def release(self, x, y, button=1):
-        self._tool(["xdotool", "mousemove", str(x), str(y), "mouseup", str(button)])
+        self._tool(["xdotool"] + self._point_at(x, y) + ["mouseup", str(button)])
 
     def windows_titled(self, title):
         """Ids of the windows whose title is exactly `title`."""
