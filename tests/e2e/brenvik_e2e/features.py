@@ -7,7 +7,7 @@ executable; the scenarios look for them to know what they can play."""
 SCREENS = {
     "main menu": b"images/exitbutton.png",
     "setup screen": b"Ravav-E-Vidid:",
-    "game": b"images/target.png",
+    "game session": b"images/target.png",
     "challenge": b"Hit target before it reaches full size",
     "high score table": b"high.dat",
     "name entry": b"images/keyboardmap.bmp",

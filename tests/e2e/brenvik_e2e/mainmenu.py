@@ -33,8 +33,10 @@ def reach_main_menu(scenario, watch, folder):
 
 
 def choose(watch, name):
-    """Clicks a main menu button (play, challenge, high or exit) and waits until
-    the buttons have flown out (or the game has ended, for exit)."""
+    """Clicks a main menu button (play, challenge, high or exit) and, but for
+    exit, waits until the buttons have left their places; the caller then
+    waits for the screen it expects next."""
     watch.screen.click(*screens.menu_button_centre(name))
     if name != "exit":
-        watch.until("the main menu buttons flown out", screens.menu_buttons_gone)
+        watch.until("the main menu buttons leaving",
+                    lambda shot: not screens.menu_buttons_resting(shot))

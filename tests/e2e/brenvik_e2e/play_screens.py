@@ -5,7 +5,7 @@ for a press."""
 import time
 
 from . import colours
-from .targets import player_cells
+from .targets import is_target_red, player_cells
 from .waiting import WaitTimeout
 
 # A waiting screen ignores presses for its first half second.
@@ -30,10 +30,12 @@ def round_winner(players):
 
 
 def message_screen(shot):
-    """A challenge message: white lines of text on black, nothing else."""
+    """A challenge message: white lines of text on black (under a red heading
+    at most), and no target."""
     lit = shot.count(None, lambda c: not colours.is_black(c))
     white = shot.count((0, 40, 320, 200), _is_white)
-    return 0 < lit < 0.25 * shot.width * shot.height and white > 30
+    red = shot.count((0, 40, 320, 200), is_target_red)
+    return 0 < lit < 0.25 * shot.width * shot.height and white > 30 and red == 0
 
 
 def level_heading(shot):
@@ -67,19 +69,37 @@ def press_on(watch, description, check, at=(1, 1), bound=25.0):
                                   % (bound, description)) from None
 
 
-def high_score_lines(shot, line_height=22, first_y=10, shown=10):
-    """The look of each of the ten lines of the high score list: for the
-    level, score and name columns, the white pixels, as one mask per line."""
-    looks = []
-    for line in range(shown):
-        area = (0, first_y + line * line_height, shot.width, line_height)
-        looks.append(bytes(1 if _is_white(c) else 0 for _, _, c in shot.pixels(area)))
-    return looks
+def high_score_list(lines=10):
+    """A check: the high score list, white text on black with no trace of the
+    menu's colours, with a level and a name on each of `lines` lines."""
+
+    def check(shot):
+        coloured = shot.count(None, lambda c: any(test(c) for test in colours.NAMED.values()))
+        rows = high_score_rows(shot)
+        return (coloured < 20 and len(rows) == lines
+                and all(name_width(shot, row) > 0 for row in rows))
+
+    return check
 
 
-def name_width(shot, line, line_height=22, first_y=10):
-    """How wide the name of a line of the high score list is drawn, in pixels
+def high_score_rows(shot):
+    """The lines of the high score list as (top, bottom) pixel rows, found by
+    the levels in the first column (right-aligned on x = 40)."""
+    rows = []
+    for y in range(shot.height):
+        if shot.count((0, y, 40, 1), _is_white) == 0:
+            continue
+        if rows and y - rows[-1][1] <= 1:
+            rows[-1] = (rows[-1][0], y)
+        else:
+            rows.append((y, y))
+    return rows
+
+
+def name_width(shot, row):
+    """How wide the name on a line of the high score list is drawn, in pixels
     (its column starts at x = 146)."""
-    area = (146, first_y + line * line_height, shot.width - 146, line_height)
+    top, bottom = row
+    area = (146, top, shot.width - 146, bottom - top + 1)
     xs = [x for x, _, c in shot.pixels(area) if _is_white(c)]
     return max(xs) - 146 + 1 if xs else 0

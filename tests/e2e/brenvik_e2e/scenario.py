@@ -62,8 +62,8 @@ class Scenario:
                        audio=audio, extra_env=extra_env)
         self._games.append(game)
         game.start()
-        watcher = Watcher(screen, game)
-        watcher.label = label
+        keep_dir = self.artifacts if self.options.keep_screenshots else None
+        watcher = Watcher(screen, game, keep_dir=keep_dir, label=label)
         self._watchers.append(watcher)
         print("%s: started %s in %s" % (label, " ".join(game.command), folder))
         return watcher
@@ -102,6 +102,8 @@ def main(scenarios, argv=None):
     parser.add_argument("--build-dir", help="the CMake build folder (for the package)")
     parser.add_argument("--cpack", default="cpack", help="the cpack program")
     parser.add_argument("--artifacts", required=True, help="where failures leave evidence")
+    parser.add_argument("--keep-screenshots", action="store_true",
+                        help="save what every wait saw beside the failure evidence")
     parser.add_argument("--run-pending", action="store_true",
                         help="also run a scenario that is still marked pending")
     options = parser.parse_args(argv)

@@ -109,7 +109,3 @@ def menu_buttons_resting(shot, share=0.6):
             return False
     return True
 
-
-def menu_buttons_gone(shot):
-    """None of the buttons' colours is left anywhere on the screen."""
-    return all(shot.count(None, colours.NAMED[colour]) < 50 for _, colour in MENU_BUTTONS.values())

@@ -139,13 +139,11 @@ class StartUpAndMenuTest(unittest.TestCase):
     def test_the_four_buttons_at_rest_are_the_main_menu(self):
         self.assertEqual(screens.menu_button_rect("exit"), (184, 138, 112, 84))
         self.assertTrue(screens.menu_buttons_resting(self.menu()))
-        self.assertFalse(screens.menu_buttons_gone(self.menu()))
 
     def test_buttons_in_the_wrong_places_or_none_are_not_the_main_menu(self):
         self.assertFalse(screens.menu_buttons_resting(self.menu(("challenge", "play", "high",
                                                                  "exit"))))
         self.assertFalse(screens.menu_buttons_resting(black_screen()))
-        self.assertTrue(screens.menu_buttons_gone(black_screen()))
 
 
 class TargetFinderTest(unittest.TestCase):
@@ -242,6 +240,16 @@ class OtherScreensTest(unittest.TestCase):
         self.assertEqual(play_screens.round_winner(2)(shot), 2)
         self.assertIsNone(play_screens.round_winner(2)(black_screen()))
 
+    def test_a_message_is_white_text_and_no_target(self):
+        shot = black_screen()
+        for x in range(100, 220):
+            for y in range(55, 65):
+                shot.set_pixel(x, y, (255, 255, 255) if x % 3 else (0, 0, 0))
+        self.assertTrue(play_screens.message_screen(shot))
+        paste(shot, game_picture("target.png"), 130, 120, as_16_bit)
+        self.assertFalse(play_screens.message_screen(shot))
+        self.assertFalse(play_screens.message_screen(black_screen()))
+
     def test_a_red_heading_marks_a_level_objective(self):
         shot = black_screen()
         for x in range(130, 190):
@@ -250,14 +258,27 @@ class OtherScreensTest(unittest.TestCase):
         self.assertTrue(play_screens.level_heading(shot))
         self.assertFalse(play_screens.level_heading(black_screen()))
 
-    def test_name_widths_are_read_line_by_line(self):
+    def high_score_screen(self, name_lengths, pitch=23):
         shot = black_screen()
-        for x in range(146, 180):
-            shot.set_pixel(x, 10 + 22 + 5, (255, 255, 255))
-        self.assertEqual([play_screens.name_width(shot, line) for line in range(3)], [0, 34, 0])
-        looks = play_screens.high_score_lines(shot)
-        self.assertNotEqual(looks[1], looks[0])
-        self.assertEqual(looks[0], looks[2])
+        for line, length in enumerate(name_lengths):
+            top = 13 + line * pitch
+            for y in range(top, top + 15):
+                for x in list(range(30, 38)) + list(range(146, 146 + length)):
+                    shot.set_pixel(x, y, (255, 255, 255))
+        return shot
+
+    def test_the_high_score_list_is_read_line_by_line(self):
+        shot = self.high_score_screen([48] + [112] * 9)
+        rows = play_screens.high_score_rows(shot)
+        self.assertEqual(rows[:2], [(13, 27), (36, 50)])
+        self.assertEqual([play_screens.name_width(shot, row) for row in rows], [48] + [112] * 9)
+        self.assertTrue(play_screens.high_score_list()(shot))
+
+    def test_a_short_list_or_the_menu_is_not_the_full_high_score_list(self):
+        self.assertFalse(play_screens.high_score_list()(self.high_score_screen([112] * 9)))
+        shot = self.high_score_screen([112] * 10)
+        paste(shot, game_picture("exitbutton.png"), 184, 138)
+        self.assertFalse(play_screens.high_score_list()(shot))
 
     def test_change_means_more_than_a_sliver_of_the_screen(self):
         shot = black_screen()
@@ -322,8 +343,8 @@ class FilesAndOutputTest(unittest.TestCase):
             features = Features(program.name)
         self.assertTrue(features.has("main menu"))
         self.assertTrue(features.has("high score table"))
-        self.assertEqual(features.missing(["main menu", "game", "challenge"]),
-                         ["game", "challenge"])
+        self.assertEqual(features.missing(["main menu", "game session", "challenge"]),
+                         ["game session", "challenge"])
 
 
 if __name__ == "__main__":
