@@ -122,8 +122,14 @@ class VirtualScreen:
         # Searching matches patterns without regard to case: compare exactly after.
         found = subprocess.run(["xdotool", "search", "--name", re.escape(title)], env=env,
                                stdin=subprocess.DEVNULL, capture_output=True, timeout=TOOL_TIMEOUT)
-        return [int(window) for window in found.stdout.split()
-                if self.window_title(window) == title]
+        windows = []
+        for window in found.stdout.split():
+            try:
+                if self.window_title(window) == title:
+                    windows.append(int(window))
+            except XServerError:
+                pass  # gone between the search and the question
+        return windows
 
     def window_title(self, window):
         return self._tool(["xdotool", "getwindowname", str(int(window))]).decode().rstrip("\n")
