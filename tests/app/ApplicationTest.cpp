@@ -26,6 +26,9 @@ protected:
 
     std::string errors;
     std::string output;
+    // A game folder without "high.dat", so every start is a first start and
+    // the real folder's high scores are never touched.
+    ScratchFolder folder;
 };
 
 const char* const BANNER = "=== BRENVIK 0.2 by Tolvane ===\n";
@@ -56,7 +59,9 @@ TEST_F(ProgramTest, NormalStartShowsBothSplashesThenTheMenuAndQuitsWithZero) {
     const Uint32 start = fake::now();
     EXPECT_EQ(runProgram(), 0);
 
-    EXPECT_EQ(errors, std::string(BANNER) + "Logging is disabled\n\n");
+    EXPECT_EQ(errors, std::string(BANNER) + "Logging is disabled\n"
+                                            "ERROR: can't load high scores!\n"
+                                            "\n");
     EXPECT_TRUE(output == "All resolutions available.\n\n" ||
                 output.rfind("Available Modes\n\t", 0) == 0)
         << output;
@@ -76,6 +81,7 @@ TEST_F(ProgramTest, StartWithoutAudioStillReachesTheMenu) {
     EXPECT_EQ(errors, std::string(BANNER) + "Logging is disabled\n"
                                             "ERROR: Can't initialize audio!\n"
                                             "ERROR: Cannot initialize audio mixer\n"
+                                            "ERROR: can't load high scores!\n"
                                             "\n");
 }
 

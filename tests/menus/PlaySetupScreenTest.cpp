@@ -24,7 +24,7 @@ const Point PLAYERS_PLUS{177, 60};
 const Point ROUNDS_MINUS{25, 144};
 const Point ROUNDS_PLUS{177, 144};
 const Point MODE_MINUS{25, 225};
-const Point MODE_PLUS{177, 225};
+const Point MODE_PLUS{177, 222};
 const Point START{264, 198};
 
 class PlaySetupScreenTest : public ScreenTest {
@@ -51,21 +51,22 @@ protected:
 };
 
 TEST_F(PlaySetupScreenTest, WidgetsRestAndWaitWhereTheLayoutPutsThem) {
-    // With the artwork's 30 x 30 minus and plus buttons and the 112 x 84
-    // start button: plus buttons at 177 - 15 = 162, so the distance from the
-    // minus buttons' x to the plus buttons' x is 152.
+    // With the artwork's 30 x 30 minus button, 30 x 36 plus button (a clear
+    // margin above and below the coin) and 112 x 84 start button: plus buttons
+    // at 177 - 15 = 162, so the distance from the minus buttons' x to the plus
+    // buttons' x is 152.
     struct Expected {
         const char* name;
         int startX, startY, finalX, finalY;
     };
     const std::vector<Expected> table = {
-        {"plminus", -30, 45, 10, 45},     {"plplus", -30, 45, 162, 45},
-        {"rminus", -30, 129, 10, 129},    {"rplus", -30, 129, 162, 129},
-        {"start", 320, 240, 208, 156},    {"pltext", 152, -30, 76, 30},
-        {"rtext", 152, 270, 76, 114},     {"plnumtext", 152, 270, 106, 60},
-        {"rnumtext", 152, 270, 106, 144}, {"anminus", -30, 210, 10, 210},
-        {"anplus", -30, 210, 162, 210},   {"altext", 152, 270, 91, 195},
-        {"antext", 152, 270, 106, 225},
+        {"plminus", -30, 45, 10, 45},     {"plplus", -30, 42, 162, 42},
+        {"rminus", -30, 129, 10, 129},    {"rplus", -30, 126, 162, 126},
+        {"start", 320, 240, 208, 156},    {"pltext", 152, -36, 76, 24},
+        {"rtext", 152, 276, 76, 108},     {"plnumtext", 152, 276, 106, 60},
+        {"rnumtext", 152, 276, 106, 144}, {"anminus", -30, 210, 10, 210},
+        {"anplus", -30, 204, 162, 204},   {"altext", 152, 276, 91, 186},
+        {"antext", 152, 276, 106, 222},
     };
     PlaySetupScreen setup;
     for (const Expected& row : table) {
@@ -91,8 +92,8 @@ TEST_F(PlaySetupScreenTest, WithoutTheMinusPictureTheLayoutFollowsItsZeroSize) {
     const std::vector<Expected> table = {
         {"plminus", 0, 60, 10, 60},
         {"anminus", 0, 240, 10, 240},
-        {"plnumtext", 152, 270, 76, 60},
-        {"altext", 152, 270, 76, 195},
+        {"plnumtext", 152, 276, 76, 60},
+        {"altext", 152, 276, 76, 186},
     };
     for (const Expected& row : table) {
         EXPECT_EQ(setup.startPosition(row.name).x, row.startX) << row.name;
@@ -112,7 +113,7 @@ TEST_F(PlaySetupScreenTest, FirstVisitShowsTwoPlayersTenRoundsAndNoDistraction) 
     timeline.at(t0 + AT_REST, [&] {
         saveScreen("play-setup-rest");
         for (Point button : {PLAYERS_PLUS, ROUNDS_PLUS, MODE_PLUS})
-            EXPECT_TRUE(pictureAt("images/plus.png", button.x - 15, button.y - 15));
+            EXPECT_TRUE(pictureAt("images/plus.png", button.x - 15, button.y - 18));
         for (Point button : {PLAYERS_MINUS, ROUNDS_MINUS, MODE_MINUS})
             EXPECT_TRUE(pictureAt("images/minus.png", button.x - 15, button.y - 15));
         EXPECT_TRUE(pictureAt("images/playbutton.png", 208, 156));

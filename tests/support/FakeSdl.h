@@ -58,8 +58,13 @@ void failJoystickInit(bool fail);
 void failVideoMode(bool fail);
 void failMixer(bool fail);
 
-// Past this many scripted milliseconds every poll answers a quit request, so
-// a screen that would wait forever ends; the fixture then fails the test.
+// Whether flips and rectangle updates reach the window (off unless set): tests
+// read the screen surface, which holds every frame either way.
+void presentFrames(bool present);
+
+// Past this many scripted milliseconds the queue answers a quit request every
+// millisecond, so a screen that would wait forever ends; the fixture then
+// fails the test.
 void setWatchdog(Uint32 milliseconds);
 bool watchdogFired();
 

@@ -47,10 +47,20 @@ Image drawMinusButton() {
     return canvas.flatten();
 }
 
+// The plus coin stands in a picture 6 pixels taller than itself, with clear
+// rows above and below: the setup screen centres each value half a plus height
+// above the bottom edge, and this lifts the lowest row's value ("psycho" with
+// its tails) fully onto the screen.
 Image drawPlusButton() {
     Canvas canvas = roundButton(rgb(40, 168, 64));
     paintSign(canvas, {kAcross, kDown});
-    return canvas.flatten();
+    const Image coin = canvas.flatten();
+    constexpr int kMargin = 3;
+    Image padded(coin.width, coin.height + 2 * kMargin, kCyan);
+    for (int y = 0; y < coin.height; ++y)
+        for (int x = 0; x < coin.width; ++x)
+            padded.at(x, y + kMargin) = coin.at(x, y);
+    return padded;
 }
 
 } // namespace artgen

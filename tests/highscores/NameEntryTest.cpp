@@ -1,0 +1,250 @@
+#include "highscores/NameEntry.h"
+#include "highscores/HighScoreTable.h"
+#include "highscores/OnScreenKeyboard.h"
+#include "media/ResourceManager.h"
+#include "support/ScreenTest.h"
+
+#include "KeyboardScript.h"
+
+#include <map>
+#include <memory>
+
+namespace {
+
+const SDL_Rect ABOVE_KEYBOARD{0, 0, 320, KEYBOARD_TOP};
+
+// A key map of five upright bands, 64 pixels wide, for values the game's own
+// map does not hold.
+constexpr Uint32 BAND_VALUES[] = {65, 65u * 65536, 7, 13, 0xFFFFFFFFu};
+void clickBand(int band) {
+    fake::click(band * 64 + 32, KEYBOARD_TOP + 60);
+}
+
+class NameEntryTest : public ScreenTest {
+protected:
+    void useBandedKeyMap() {
+        folder.replaceData("images/keyboardmap.bmp", nullptr);
+        writeKeyMap(folder.file("images/keyboardmap.bmp"), artgen::kKeyboardWidth,
+                    artgen::kKeyboardHeight, [](int x, int) { return BAND_VALUES[x / 64]; });
+    }
+    static int redPixelsOfTheName() { return countPixels(ABOVE_KEYBOARD, 255, 0, 0); }
+
+    ScratchFolder folder;
+};
+
+TEST_F(NameEntryTest, ANameIsTypedOnTheKeysAndShownAboveTheKeyboard) {
+    pressKeys("BREN\bV\r");
+    std::map<int, int> redByFrame;
+    int keyboardPixels = 0;
+    fake::onFrame([&](int frame) {
+        redByFrame[frame] = redPixelsOfTheName();
+        if (frame == 1)
+            keyboardPixels = 320 * 122 - countPixels({0, KEYBOARD_TOP, 320, 122}, 0, 0, 0);
+        if (frame == 4)
+            saveScreen("name-entry-half-typed");
+    });
+    NameEntry entry;
+    CapturedLog log;
+    EXPECT_EQ(entry.run(), "BREV");
+
+    EXPECT_EQ(fake::flips(), 7) << "one frame at the start and one after every key but the end";
+    EXPECT_EQ(redByFrame[1], 0) << "nothing typed yet";
+    EXPECT_GT(redByFrame[2], 0);
+    EXPECT_GT(redByFrame[4], redByFrame[2]) << "BRE has more ink than B";
+    EXPECT_GT(redByFrame[5], redByFrame[4]);
+    EXPECT_EQ(redByFrame[6], redByFrame[4]) << "delete brings back BRE";
+    EXPECT_GT(keyboardPixels, 320 * 122 / 2) << "the keyboard fills the bottom of the screen";
+    EXPECT_NE(log.errors().find("ERROR: Can't render text!"), std::string::npos)
+        << "the empty name has nothing to render";
+}
+
+TEST_F(NameEntryTest, TheNameIsCentredHalfwayBetweenTheTopAndTheKeyboard) {
+    pressKeys("MMMM\r");
+    SDL_Rect box{0, 0, 0, 0};
+    fake::onFrame([&](int frame) {
+        if (frame != 5)
+            return;
+        int left = 320, right = -1, top = 240, bottom = -1;
+        for (int y = 0; y < KEYBOARD_TOP; ++y)
+            for (int x = 0; x < 320; ++x)
+                if (pixelIs(x, y, 255, 0, 0)) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+        box = {static_cast<Sint16>(left), static_cast<Sint16>(top),
+               static_cast<Uint16>(right - left + 1), static_cast<Uint16>(bottom - top + 1)};
+    });
+    NameEntry entry;
+    EXPECT_EQ(entry.run(), "MMMM");
+    ASSERT_GT(box.w, 40);
+    EXPECT_NEAR(box.x + box.w / 2.0, 160.0, 8.0);
+    EXPECT_NEAR(box.y + box.h / 2.0, KEYBOARD_TOP / 2, 12.0);
+}
+
+TEST_F(NameEntryTest, DeleteOnAnEmptyNameLeavesItEmpty) {
+    pressKeys("\b\b\r");
+    NameEntry entry;
+    EXPECT_EQ(entry.run(), "");
+    pressKeys("\bA\r");
+    EXPECT_EQ(entry.run(), "A");
+}
+
+TEST_F(NameEntryTest, EachEntryStartsFromTheNameTheLastOneReturned) {
+    NameEntry entry;
+    pressKeys("AB\r");
+    ASSERT_EQ(entry.run(), "AB");
+    int redAtStart = 0;
+    fake::onFrame([&](int frame) {
+        if (frame == 4)
+            redAtStart = redPixelsOfTheName();
+    });
+    pressKeys("C\r");
+    EXPECT_EQ(entry.run(), "ABC");
+    EXPECT_GT(redAtStart, 0) << "the second entry shows the first name at once";
+    EXPECT_EQ(entry.rememberedName(), "ABC");
+}
+
+TEST_F(NameEntryTest, PressesBesideTheKeysAreNothingAndRedrawTheSameScreen) {
+    fake::click(160, 40);                                 // above the keyboard
+    fake::click(KEYBOARD_LEFT, KEYBOARD_TOP);             // the frame around the keys
+    fake::click(KEYBOARD_LEFT + 319, KEYBOARD_TOP + 121); // the bottom right corner
+    pressKeys("A\r");
+    int redOnEmptyFrames = 0;
+    fake::onFrame([&](int frame) {
+        if (frame <= 4)
+            redOnEmptyFrames += redPixelsOfTheName();
+    });
+    NameEntry entry;
+    EXPECT_EQ(entry.run(), "A");
+    EXPECT_EQ(fake::flips(), 5);
+    EXPECT_EQ(redOnEmptyFrames, 0);
+}
+
+TEST_F(NameEntryTest, OnlyPointerButtonPressesCountWhicheverButton) {
+    const ScreenPoint a = keyCentre('A');
+    const ScreenPoint b = keyCentre('B');
+    fake::push(fake::mouseUp(a.x, a.y));
+    fake::push(fake::mouseMotion(a.x, a.y));
+    fake::push(fake::keyDown(SDLK_a));
+    fake::push(fake::mouseDown(b.x, b.y, SDL_BUTTON_RIGHT));
+    pressKeys("\r");
+    NameEntry entry;
+    EXPECT_EQ(entry.run(), "B");
+    EXPECT_EQ(fake::flips(), 2);
+}
+
+TEST_F(NameEntryTest, AQuitRequestEndsTheEntryAndIsConsumed) {
+    pressKeys("AB");
+    fake::push(fake::quitRequest());
+    pressKeys("C");
+    NameEntry entry;
+    EXPECT_EQ(entry.run(), "AB");
+    EXPECT_EQ(fake::pendingEvents(), 2u) << "the click after the quit request is left alone";
+}
+
+TEST_F(NameEntryTest, MapValuesSixtyFiveAndSixtyFiveTimes65536BothGiveA) {
+    useBandedKeyMap();
+    for (int band : {0, 1, 2, 1, 3})
+        clickBand(band); // A, A, a control code, A, end
+    NameEntry entry;
+    EXPECT_EQ(entry.run(), "AAA");
+}
+
+TEST_F(NameEntryTest, AMapValueOfAllOnesEndsTheEntry) {
+    useBandedKeyMap();
+    for (int band : {0, 4, 0})
+        clickBand(band);
+    NameEntry entry;
+    EXPECT_EQ(entry.run(), "A");
+    EXPECT_EQ(fake::pendingEvents(), 3u) << "the release and the last click stay queued";
+}
+
+TEST_F(NameEntryTest, WithoutAKeyMapTheScreenIsShownOnceAndTheNameKept) {
+    NameEntry entry;
+    pressKeys("JO\r");
+    ASSERT_EQ(entry.run(), "JO");
+    folder.replaceData("images/keyboardmap.bmp", nullptr);
+    const int flipsBefore = fake::flips();
+    CapturedLog log;
+    EXPECT_EQ(entry.run(), "JO");
+    EXPECT_EQ(fake::flips(), flipsBefore + 1);
+    EXPECT_EQ(log.errors().rfind("ERROR: can't load image 'images/keyboardmap.bmp' - ", 0), 0u)
+        << log.errors();
+}
+
+class OnScreenKeyboardTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        keyboard = std::make_unique<OnScreenKeyboard>(
+            ResourceManager::instance().loadImage("images/keyboard.png"), "images/keyboardmap.bmp");
+    }
+
+    std::unique_ptr<OnScreenKeyboard> keyboard;
+};
+
+TEST_F(OnScreenKeyboardTest, EveryKeyReadsItsCodeAndDrawsTheKeyboardFirst) {
+    keyboard->setPosition(KEYBOARD_LEFT, KEYBOARD_TOP);
+    ASSERT_EQ(keyboard->getWidth(), artgen::kKeyboardWidth);
+    for (const artgen::Key& key : artgen::keyboardLayout()) {
+        const ScreenPoint at = keyCentre(key.code);
+        fake::push(fake::mouseDown(at.x, at.y));
+        EXPECT_EQ(keyboard->waitForKeyPress(), key.code) << key.label;
+        EXPECT_EQ(keyboard->keyCode(), key.code) << key.label;
+    }
+    EXPECT_LT(countPixels({0, KEYBOARD_TOP, 320, 122}, 0, 0, 0), 320 * 122 / 2)
+        << "the keyboard drew itself while it waited";
+}
+
+TEST_F(OnScreenKeyboardTest, SleepsBetweenLooksAtTheQueue) {
+    keyboard->setPosition(KEYBOARD_LEFT, KEYBOARD_TOP);
+    fake::pushAt(fake::now() + 100, fake::mouseDown(5, 40));
+    EXPECT_EQ(keyboard->waitForKeyPress(), 0) << "above the keyboard: no key";
+    EXPECT_EQ(keyboard->keyCode(), 0);
+    EXPECT_EQ(fake::delays(), std::vector<Uint32>(5, 20u));
+}
+
+TEST_F(OnScreenKeyboardTest, AQuitRequestReadsMinusOne) {
+    fake::push(fake::quitRequest());
+    EXPECT_EQ(keyboard->waitForKeyPress(), -1);
+    EXPECT_EQ(keyboard->keyCode(), 0);
+}
+
+TEST_F(OnScreenKeyboardTest, WithoutAMapEveryWaitEndsAtOnce) {
+    CapturedLog log;
+    OnScreenKeyboard lost(nullptr, "images/no-such-map.bmp");
+    EXPECT_EQ(lost.waitForKeyPress(), -1);
+    EXPECT_TRUE(fake::delays().empty());
+    EXPECT_EQ(log.errors().rfind("ERROR: can't load image 'images/no-such-map.bmp' - ", 0), 0u);
+}
+
+// The remembered name belongs to the game, not to one table: a new table
+// (as after leaving and entering the list again) offers it too.
+TEST_F(NameEntryTest, TheTableRemembersTheNameForTheWholeRun) {
+    REQUIRE_FRESH_PROCESS();
+    int redAtStart = -1;
+    fake::onFrame([&](int frame) {
+        if (frame == 1)
+            redAtStart = redPixelsOfTheName();
+    });
+    pressKeys("ZED\r");
+    HighScoreTable first;
+    EXPECT_EQ(first.enterName(), "ZED");
+    EXPECT_EQ(redAtStart, 0) << "the first entry of a run starts empty";
+    pressKeys("\r");
+    HighScoreTable second;
+    EXPECT_EQ(second.enterName(), "ZED");
+}
+
+TEST_F(NameEntryTest, AnEmptyOrAbsentNameOpensTheKeyboard) {
+    HighScoreTable table;
+    for (const char* name : {static_cast<const char*>(nullptr), ""}) {
+        pressKeys("\r");
+        const int flipsBefore = fake::flips();
+        table.addScore(1, 1, name);
+        EXPECT_EQ(fake::flips(), flipsBefore + 1);
+    }
+    EXPECT_EQ(table.getEntries().size(), 12u);
+}
+
+} // namespace
