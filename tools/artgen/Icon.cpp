@@ -18,4 +18,22 @@ Image drawIcon() {
     return canvas.flatten();
 }
 
+Image drawDesktopIcon() {
+    constexpr int kSize = 64;
+    constexpr float kCentre = kSize * 0.5f;
+    Canvas canvas(kSize, kSize);
+    canvas.fill(roundedBox(0.0f, 0.0f, float(kSize), float(kSize), 0.0f),
+                verticalGradient(rgb(36, 42, 58), rgb(10, 10, 14), 0.0f, float(kSize)));
+    paintTarget(canvas, kCentre, kCentre, 25.0f);
+    // Light arms, so the crosshair reads on the dark tile as well as on the rings.
+    const Colour steel = rgb(190, 196, 210);
+    const float in = 11.0f;
+    const float out = 30.0f;
+    canvas.fill(capsule({kCentre - out, kCentre}, {kCentre - in, kCentre}, 1.6f), steel);
+    canvas.fill(capsule({kCentre + in, kCentre}, {kCentre + out, kCentre}, 1.6f), steel);
+    canvas.fill(capsule({kCentre, kCentre - out}, {kCentre, kCentre - in}, 1.6f), steel);
+    canvas.fill(capsule({kCentre, kCentre + in}, {kCentre, kCentre + out}, 1.6f), steel);
+    return canvas.flattenOver(kBlack);
+}
+
 } // namespace artgen

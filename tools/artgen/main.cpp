@@ -2,6 +2,7 @@
 // into a game folder, so the repository holds no opaque binaries.
 //
 //   brenvik-artgen GAME_DIR BRUSH_FONT KEYCAP_FONT
+//   brenvik-artgen --desktop-icon PNG_FILE   (the installed game's menu icon)
 
 #include "Backgrounds.h"
 #include "BmpWriter.h"
@@ -90,11 +91,28 @@ public:
     TextSystem& operator=(const TextSystem&) = delete;
 };
 
+// The menu icon lives outside the game folder: only the package needs it.
+int writeDesktopIcon(const char* path) {
+    try {
+        writePng(path, drawDesktopIcon());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "brenvik-artgen: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--desktop-icon") {
+        return writeDesktopIcon(argv[2]);
+    }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: %s GAME_DIR BRUSH_FONT KEYCAP_FONT\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s GAME_DIR BRUSH_FONT KEYCAP_FONT\n"
+                     "       %s --desktop-icon PNG_FILE\n",
+                     argv[0], argv[0]);
         return 2;
     }
     const std::filesystem::path gameDir = argv[1];
