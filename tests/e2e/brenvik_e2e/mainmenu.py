@@ -1,6 +1,7 @@
 """Getting from a fresh start to the main menu, and choosing on it."""
 
 from . import screens
+from .xserver import XServerError
 
 WINDOW_TITLE = "Brenvik by Tolvane"
 
@@ -11,9 +12,12 @@ def game_window(screen):
 
     def check(_shot):
         for window in screen.windows_titled(WINDOW_TITLE):
-            if (screen.window_geometry(window) == (0, 0, 320, 240)
-                    and screen.window_icon_size(window) == (32, 32)):
-                return window
+            try:
+                if (screen.window_geometry(window) == (0, 0, 320, 240)
+                        and screen.window_icon_size(window) == (32, 32)):
+                    return window
+            except XServerError:
+                pass  # a window SDL replaced while it set the video mode
         return None
 
     return check

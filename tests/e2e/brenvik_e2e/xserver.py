@@ -94,14 +94,10 @@ class VirtualScreen:
     def _point_at(x, y):
         """xdotool steps that put the pointer at (x, y) for the game.
 
-        The game hides the cursor on a full screen, and SDL 1.2 on SDL 2 then
-        reads the mouse in relative mode: only relative motion moves its
-        pointer, which it keeps inside the window. So the pointer is driven
-        far into the top left corner (the game's pointer stops at 0, 0), then
-        moved by (x, y); a last absolute move puts the X pointer itself there,
-        for a program that reads the pointer's place."""
-        return ["mousemove_relative", "--", "-10000", "-10000",
-                "mousemove_relative", str(x), str(y), "mousemove", str(x), str(y)]
+        An absolute move, as a touch screen or a tablet makes: the game keeps
+        a visible (if transparent) cursor, so SDL reports the pointer where it
+        really is rather than in relative steps."""
+        return ["mousemove", str(x), str(y)]
 
     def click(self, x, y, button=1, repeat=1):
         """Puts the pointer at (x, y) and presses and releases a button there."""
