@@ -19,16 +19,23 @@ void SplashImage::fadeInOut() {
 
 void SplashImage::fade(bool in) {
     const Uint32 start = SDL_GetTicks();
+    int shownAlpha = -1;
     while (SDL_GetTicks() - start <= FADE_TIME) {
         Uint32 elapsed = SDL_GetTicks() - start;
         if (elapsed > FADE_TIME)
             elapsed = FADE_TIME;
         const Uint32 rising = elapsed * 255 / FADE_TIME;
-        SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(in ? rising : 255 - rising));
-        // The picture is blended onto black each step, so the rest of the
-        // screen stays as it was.
-        SDL_FillRect(target, &rect, 0);
-        draw();
+        const int alpha = static_cast<int>(in ? rising : 255 - rising);
+        // The alpha steps about every second millisecond; blending the same
+        // alpha again would only draw the same picture at the cost of a blit.
+        if (alpha != shownAlpha) {
+            SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(alpha));
+            // The picture is blended onto black each step, so the rest of the
+            // screen stays as it was.
+            SDL_FillRect(target, &rect, 0);
+            draw();
+            shownAlpha = alpha;
+        }
         SDL_Delay(1);
     }
 }

@@ -17,6 +17,7 @@ struct Script {
     bool timePassedSincePoll = true;
     std::deque<TimedEvent> events;
     std::function<void(int)> frameHook;
+    std::function<void()> updateHook;
     int flips = 0;
     std::vector<Uint32> delays;
     std::vector<Mix_Chunk*> played;
@@ -133,6 +134,9 @@ SDL_Event quitRequest() {
 
 void onFrame(std::function<void(int)> hook) {
     script().frameHook = std::move(hook);
+}
+void onUpdate(std::function<void()> hook) {
+    script().updateHook = std::move(hook);
 }
 int flips() {
     return script().flips;
@@ -262,6 +266,10 @@ int __wrap_SDL_Flip(SDL_Surface* screen) {
 void __wrap_SDL_UpdateRect(SDL_Surface* screen, Sint32 x, Sint32 y, Uint32 w, Uint32 h) {
     if (script().presentFrames)
         __real_SDL_UpdateRect(screen, x, y, w, h);
+    if (script().updateHook) {
+        auto hook = script().updateHook;
+        hook();
+    }
 }
 
 int __wrap_SDL_Init(Uint32 flags) {

@@ -40,6 +40,8 @@ SDL_Event quitRequest();
 // it to act at a given frame or to look at what was drawn.
 void onFrame(std::function<void(int frame)> hook);
 int flips();
+// Called after every rectangle pushed to the display (SDL_UpdateRect).
+void onUpdate(std::function<void()> hook);
 
 // Every SDL_Delay call, in order.
 const std::vector<Uint32>& delays();
