@@ -24,7 +24,13 @@ constexpr Uint32 PAST_THE_GUARD = 600;
 // early enough to pass every objective of the first levels.
 constexpr int SHOOTING_WIDTH = 17;
 constexpr int LOSING_FRAME = 5;
+constexpr int LEVELS = 20;
 constexpr const char* TYPED_NAME = "SOAK";
+
+// A wait for a press naps 50 ms at a time, and shorter to end its guard.
+bool isMessagePause(Uint32 delay) {
+    return delay <= MESSAGE_PAUSE && delay != MENU_PAUSE && delay != SETUP_PAUSE;
+}
 
 bool isRoundPause(Uint32 delay) {
     return delay >= SHORTEST_ROUND_PAUSE && delay <= LONGEST_ROUND_PAUSE;
@@ -51,9 +57,10 @@ ScriptedPlayer::Step ScriptedPlayer::game(int players, int mode) {
     return s;
 }
 
-ScriptedPlayer::Step ScriptedPlayer::challenge(int levelsToPass) {
+ScriptedPlayer::Step ScriptedPlayer::challenge(int levelsToPass, bool practice) {
     Step s{Step::Challenge, {}, {}};
     s.challenge.levelsToPass = levelsToPass;
+    s.challenge.practice = practice;
     return s;
 }
 
@@ -105,10 +112,13 @@ void ScriptedPlayer::onFlip() {
     }
 }
 
+void ScriptedPlayer::forgetHistory() {
+    fake::clearHistory();
+    delaysSeen = 0;
+}
+
 std::vector<Uint32> ScriptedPlayer::newDelays() {
     const std::vector<Uint32>& all = fake::delays();
-    if (all.size() < delaysSeen)
-        delaysSeen = 0; // the history was cleared
     std::vector<Uint32> fresh(all.begin() + static_cast<std::ptrdiff_t>(delaysSeen), all.end());
     delaysSeen = all.size();
     return fresh;
@@ -229,11 +239,14 @@ void ScriptedPlayer::inChallenge(const std::vector<Uint32>& delays) {
     if (!inRound)
         return;
     ++roundFrame;
-    if (level > plan[static_cast<std::size_t>(step)].challenge.levelsToPass) {
+    const ChallengeChoice& choice = plan[static_cast<std::size_t>(step)].challenge;
+    if (level > choice.levelsToPass) {
         if (roundFrame == LOSING_FRAME) {
             fake::push(fake::quitRequest());
-            messagesAfterLoss = 0;
-            enter(Phase::ChallengeEnding);
+            if (!choice.practice || level == LEVELS) {
+                messagesAfterLoss = 0;
+                enter(Phase::ChallengeEnding);
+            }
         }
         return;
     }
@@ -249,9 +262,12 @@ void ScriptedPlayer::inChallengeEnding(const std::vector<Uint32>& delays) {
     // "Failed!" comes straight after the round; "Total score:" and then the
     // name entry (or the main menu) each follow a wait for a press.
     const bool afterAWait =
-        !delays.empty() && std::all_of(delays.begin(), delays.end(),
-                                       [](Uint32 delay) { return delay == MESSAGE_PAUSE; });
-    if (!afterAWait || ++messagesAfterLoss < 2)
+        std::find(delays.begin(), delays.end(), MESSAGE_PAUSE) != delays.end() &&
+        std::all_of(delays.begin(), delays.end(), isMessagePause);
+    // A practice run ends with "Success!", "CONGRATULATIONS" and the total;
+    // its result of nothing may still rank.
+    const bool practice = plan[static_cast<std::size_t>(step)].challenge.practice;
+    if (!afterAWait || ++messagesAfterLoss < (practice ? 3 : 2))
         return;
     finishStep();
     switch (nameEntry) {

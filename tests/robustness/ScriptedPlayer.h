@@ -34,6 +34,11 @@ public:
         // Levels won by shooting every target early and near its centre; the
         // next one is lost by closing the window during its round.
         int levelsToPass = 1;
+        // A practice run (joystick button 4 held as it starts) counts every
+        // level as passed: the levels after levelsToPass are each left by
+        // closing the window, to the twentieth. It ends with level 0 and
+        // score 0, which may still rank.
+        bool practice = false;
     };
     enum class NameEntry {
         Type,        // type "SOAK" and press END when the keyboard shows
@@ -56,6 +61,8 @@ public:
 
     // Called each time a step has been completed, with its index.
     void onStepDone(std::function<void(int step)> hook) { stepDone = std::move(hook); }
+    // Clears the scripted SDL's record of delays and sounds, for long runs.
+    void forgetHistory();
 
     int stepsDone() const { return step; }
     int menuVisits() const { return menus; }
@@ -65,7 +72,7 @@ public:
     int namesEntered() const { return names; }
 
     static Step game(int players = 2, int mode = 0);
-    static Step challenge(int levelsToPass = 1);
+    static Step challenge(int levelsToPass = 1, bool practice = false);
     static Step highScores();
     static Step exit();
 

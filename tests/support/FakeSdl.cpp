@@ -147,6 +147,10 @@ const std::vector<Uint32>& delays() {
 const std::vector<Mix_Chunk*>& playedChunks() {
     return script().played;
 }
+void clearHistory() {
+    script().delays.clear();
+    script().played.clear();
+}
 
 void setJoysticks(const std::vector<std::string>& names, int buttons, int axes) {
     Script& s = script();

@@ -49,6 +49,10 @@ const std::vector<Uint32>& delays();
 // The chunks handed to the mixer, in order.
 const std::vector<Mix_Chunk*>& playedChunks();
 
+// Forgets the delays and chunks recorded so far, keeping their memory, so that
+// a long run does not grow by its own record.
+void clearHistory();
+
 // A scripted joystick replaces the real devices once set.
 void setJoysticks(const std::vector<std::string>& names, int buttons = 8, int axes = 2);
 void holdButton(int button, bool held);
