@@ -117,7 +117,21 @@ TEST_P(DamagedHighScoreFile, IsShownAndSavedAsAFileThatReadsBackTheSame) {
     EXPECT_EQ(describe(readHighScores(saved)), describe(firstRecords));
 }
 
+class DamagedHighScoreFileScreen : public ScreenTest {
+protected:
+    ScratchFolder folder;
+};
+
 INSTANTIATE_TEST_SUITE_P(Crafted, DamagedHighScoreFile, ::testing::ValuesIn(fileCases()), caseName);
+
+TEST_F(DamagedHighScoreFileScreen, AMegabyteNameShowsItsStartCutAtTheEdge) {
+    writeFile(folder.file("high.dat"), "4\n40\n" + ONE_MEGABYTE_NAME + "\n");
+    HighScoreTable table;
+    table.draw();
+    ASSERT_EQ(table.getEntries().front().name.size(), ONE_MEGABYTE_NAME.size());
+    EXPECT_GT(countPixels({146, 10, 20, 22}, 255, 255, 255), 0) << "the name's start";
+    EXPECT_GT(countPixels({300, 10, 20, 22}, 255, 255, 255), 0) << "still there at the edge";
+}
 
 TEST(RandomHighScoreFiles, NeverBreakTheReader) {
     // Bytes of every value, with line feeds as often as in text: whatever is
