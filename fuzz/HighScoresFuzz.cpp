@@ -2,7 +2,8 @@
 // built from the file, the admission of a new result and the save, read back.
 //
 // Input: the first line offers a result as "<level> <score> <name>"; the rest
-// is the content of "high.dat".
+// is the content of "high.dat". The target works in a folder of its own, so
+// corpus and artifact paths given to it must be absolute.
 #include "highscores/FileReplace.h"
 #include "highscores/HighScoreFile.h"
 #include "highscores/HighScoreRanking.h"
@@ -181,6 +182,15 @@ void checkTable(const std::string& content, const Offer& offer) {
 
 } // namespace
 
+namespace {
+std::string workFolder;
+
+void removeWorkFolder() {
+    std::remove((workFolder + "/" + HIGH_SCORE_FILE).c_str());
+    rmdir(workFolder.c_str());
+}
+} // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The table reads and writes "high.dat" in the working directory: a folder
     // of its own in memory, so that the file system is not worn.
@@ -191,6 +201,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         made = mkdtemp(fallback);
     if (made == nullptr || chdir(made) != 0)
         std::abort();
+    workFolder = made;
+    std::atexit(removeWorkFolder);
     return 0;
 }
 
