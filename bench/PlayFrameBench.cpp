@@ -11,11 +11,8 @@
 #include <benchmark/benchmark.h>
 
 #include <SDL.h>
-#include <SDL_ttf.h>
 
 #include <cstdlib>
-#include <iostream>
-#include <unistd.h>
 
 namespace {
 
@@ -118,32 +115,4 @@ void BM_PlayFrameLayer(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayFrameLayer)->ArgName("background0_grid1_targets2")->DenseRange(0, 2);
 
-bool startDisplay() {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    if (chdir(BRENVIK_GAME_DIR) != 0 || SDL_Init(SDL_INIT_VIDEO) != 0 || TTF_Init() != 0)
-        return false;
-    SDL_Surface* display = SDL_SetVideoMode(320, 240, 16, SDL_FULLSCREEN);
-    if (display == nullptr)
-        return false;
-    ResourceManager& resources = ResourceManager::instance();
-    resources.setScreen(display);
-    return resources.loadFont("small", DEFAULT_FONT_FILE, 18) &&
-           resources.loadFont("default", DEFAULT_FONT_FILE, 28);
-}
-
 } // namespace
-
-int main(int argc, char** argv) {
-    if (!startDisplay()) {
-        std::cerr << "cannot open the display: " << SDL_GetError() << std::endl;
-        return 1;
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    SDL_Quit();
-    return 0;
-}

@@ -23,6 +23,7 @@ constexpr int LEVEL_RIGHT_EDGE = 40;
 constexpr int SCORE_RIGHT_EDGE = 106;
 constexpr int NAME_LEFT_EDGE = 146;
 constexpr int FIRST_LINE_TOP = 10;
+constexpr std::size_t LONGEST_TEXT_SHOWN = 320;
 
 } // namespace
 
@@ -85,7 +86,11 @@ void HighScoreTable::drawText(const std::string& text, int anchorX, bool alignRi
     TTF_Font* font = ResourceManager::instance().getFont("small");
     if (font == nullptr)
         return;
-    SDL_Surface* rendered = TTF_RenderText_Solid(font, text.c_str(), {255, 255, 255, 0});
+    // A name from a damaged file may be far too long for the font engine to
+    // render at all; no more than its first bytes could reach the screen,
+    // every glyph being at least a pixel wide.
+    const std::string shown = text.substr(0, LONGEST_TEXT_SHOWN);
+    SDL_Surface* rendered = TTF_RenderText_Solid(font, shown.c_str(), {255, 255, 255, 0});
     if (rendered == nullptr)
         return; // an empty name has nothing to show
     SDL_Rect where{static_cast<Sint16>(alignRight ? anchorX - rendered->w : anchorX),

@@ -13,10 +13,16 @@ bool endsWait(const SDL_Event& event) {
 
 void waitForPress() {
     SDL_Event event;
+    // The guard is slept through in naps, dropping what arrived meanwhile. The
+    // last nap ends a millisecond before the guard does, and the one after it
+    // on the guard's end, so that nothing made before it is kept and nothing
+    // made from then on is lost.
     const Uint32 start = SDL_GetTicks();
-    while (SDL_GetTicks() - start < GUARD_TIME) {
+    for (Uint32 elapsed = 0; elapsed < GUARD_TIME; elapsed = SDL_GetTicks() - start) {
         while (SDL_PollEvent(&event)) {
         }
+        const Uint32 left = GUARD_TIME - elapsed;
+        SDL_Delay(left > POLL_PAUSE ? POLL_PAUSE : left > 1 ? left - 1 : 1);
     }
     for (;;) {
         SDL_Delay(POLL_PAUSE);

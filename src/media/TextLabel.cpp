@@ -55,13 +55,15 @@ void TextLabel::render() {
     const SDL_Rect whole = where;
     SDL_UpperBlit(rendered, nullptr, target, &where);
     // Text that sticks out of the label's own rectangle is pushed to the
-    // display here; text inside it goes with the label's own refresh.
-    if (rendered->w > width || rendered->h > height)
+    // display here; text inside it goes with the label's own refresh. A label
+    // on a screen that flips whole frames pushes nothing itself.
+    if (autoRefresh && (rendered->w > width || rendered->h > height))
         updateClipped(whole.x, whole.y, rendered->w, rendered->h);
 }
 
 void TextLabel::draw() {
     blit();
     render();
-    refresh();
+    if (autoRefresh)
+        refresh();
 }

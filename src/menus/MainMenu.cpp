@@ -35,11 +35,7 @@ MainMenu::MainMenu() {
 }
 
 void MainMenu::addButton(const std::string& name, const char* imageFile, int action) {
-    auto button = std::make_unique<MenuButton>(ResourceManager::instance().loadImage(imageFile));
-    // The whole screen is flipped every frame; the buttons need not push
-    // their own rectangles.
-    button->setAutoRefresh(false);
-    addWidget(name, std::move(button));
+    addWidget(name, std::make_unique<MenuButton>(ResourceManager::instance().loadImage(imageFile)));
     actions[name] = action;
 }
 

@@ -5,6 +5,7 @@
 #include "input/Input.h"
 #include "media/ResourceManager.h"
 #include "media/TextLabel.h"
+#include "menus/MenuButton.h"
 #include "menus/MenuSounds.h"
 
 #include <cstdio>
@@ -68,13 +69,15 @@ PlaySetupScreen::PlaySetupScreen() : modes(annoyModes()), currentMode(modes.begi
 }
 
 Sprite* PlaySetupScreen::addButton(const std::string& name, const char* imageFile) {
-    return addWidget(name,
-                     std::make_unique<Sprite>(ResourceManager::instance().loadImage(imageFile)));
+    return addWidget(
+        name, std::make_unique<MenuButton>(ResourceManager::instance().loadImage(imageFile)));
 }
 
 TextLabel* PlaySetupScreen::addLabel(const std::string& name) {
     // Without a picture of its own a label is centred on its position.
     TextLabel* label = addWidget(name, std::make_unique<TextLabel>(0, 0, ""));
+    // The frame is flipped whole; the label need not push its text itself.
+    label->setAutoRefresh(false);
     label->setFont("default");
     label->setColor(SDL_Color{255, 255, 255, 0});
     return label;

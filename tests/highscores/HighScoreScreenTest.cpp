@@ -1,3 +1,4 @@
+#include "game/ScreenDrawing.h"
 #include "highscores/HighScoreTable.h"
 #include "media/ResourceManager.h"
 #include "support/ScreenTest.h"
@@ -106,22 +107,21 @@ TEST_F(HighScoreScreenTest, TheFirstTenEntriesFillTenLines) {
 }
 
 // On the game's screen an eleventh line would begin right at the bottom edge;
-// a taller display shows whether one is drawn.
+// a taller screen shows whether one is drawn. It is a surface in the display's
+// format rather than a second video mode: SDL's 1.2 layer leaks a mutex on
+// every change of mode, which the leak check would report.
 TEST_F(HighScoreScreenTest, NoEleventhLineEvenWithRoomForIt) {
-    // The screen is drawn onto a taller surface in place of the display.
     SDL_Surface* display = screen();
-    SDL_Surface* tall = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 400, 16, display->format->Rmask,
-                                             display->format->Gmask, display->format->Bmask, 0);
+    const SDL_PixelFormat* format = display->format;
+    SurfacePtr tall(SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 400, format->BitsPerPixel,
+                                         format->Rmask, format->Gmask, format->Bmask,
+                                         format->Amask));
     ASSERT_NE(tall, nullptr);
     struct RestoreDisplay {
         SDL_Surface* display;
-        SDL_Surface* tall;
-        ~RestoreDisplay() {
-            ResourceManager::instance().setScreen(display);
-            SDL_FreeSurface(tall);
-        }
-    } restore{display, tall};
-    ResourceManager::instance().setScreen(tall);
+        ~RestoreDisplay() { ResourceManager::instance().setScreen(display); }
+    } restore{display};
+    ResourceManager::instance().setScreen(tall.get());
     std::string content;
     for (int i = 0; i < 12; ++i)
         content += std::to_string(12 - i) + "\n" + std::to_string(100 - i) + "\nname\n";

@@ -85,12 +85,25 @@ TEST_F(WaitForPressTest, MotionAndReleasesNeverEndIt) {
     EXPECT_GE(fake::now() - start, 2000u);
 }
 
-TEST_F(WaitForPressTest, SleepsBetweenChecksOnceTheGuardIsOver) {
+TEST_F(WaitForPressTest, SleepsThroughTheGuardAndBetweenChecks) {
     fake::pushAt(fake::now() + 1000, fake::keyDown());
     waitForPress();
-    for (Uint32 pause : fake::delays())
-        EXPECT_EQ(pause, 50u);
-    EXPECT_GE(fake::delays().size(), 9u);
+    for (Uint32 pause : fake::delays()) {
+        EXPECT_GE(pause, 1u);
+        EXPECT_LE(pause, 50u);
+    }
+    EXPECT_GE(fake::delays().size(), 20u) << "about 20 naps a second, never a busy loop";
+}
+
+TEST_F(WaitForPressTest, TheGuardEndsExactlyAfterHalfASecond) {
+    for (const Uint32 at : {499u, 500u}) {
+        fake::reset();
+        const Uint32 start = fake::now();
+        fake::pushAt(start + at, fake::keyDown());
+        fake::pushAt(start + 2000, fake::keyDown());
+        waitForPress();
+        EXPECT_EQ(fake::now() - start < 1000, at == 500u) << "a press at " << at << " ms";
+    }
 }
 
 } // namespace

@@ -4,6 +4,10 @@
 #include "media/SplashImage.h"
 #include "support/ScreenTest.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace {
 
 class SpriteTest : public ScreenTest {};
@@ -207,6 +211,29 @@ TEST_F(SpriteTest, ASlowFadeStillHoldsThePictureAtFullBrightness) {
     blackAtTheEnd = pixelIs(160, 120, 0, 0, 0);
     EXPECT_TRUE(fullDuringHold);
     EXPECT_TRUE(blackAtTheEnd);
+}
+
+TEST_F(SpriteTest, ASplashShowsEveryStepOfItsFadesOnceBrighteningThenDarkening) {
+    SurfacePtr picture = filledSurface(100, 50, 0xFFFFFF);
+    SplashImage splash(picture.get());
+    std::vector<Uint8> shown; // the red of the picture's centre at each update
+    fake::onUpdate([&] {
+        Uint8 r, g, b;
+        SDL_GetRGB(pixelAt(160, 120), screen()->format, &r, &g, &b);
+        shown.push_back(r);
+    });
+    splash.fadeInOut();
+    fake::onUpdate(nullptr);
+
+    // 256 alpha steps in, 256 out; the screen holds 5 bits of red, so steps
+    // of alpha show as repeated values, but never as a step back.
+    ASSERT_EQ(shown.size(), 512u);
+    const auto peak = shown.begin() + 256;
+    EXPECT_TRUE(std::is_sorted(shown.begin(), peak));
+    EXPECT_TRUE(std::is_sorted(shown.rbegin(), std::make_reverse_iterator(peak)));
+    EXPECT_EQ(shown.front(), 0);
+    EXPECT_GE(shown[255], 247) << "fully shown";
+    EXPECT_EQ(shown.back(), 0);
 }
 
 } // namespace

@@ -18,6 +18,7 @@ struct Script {
     std::deque<TimedEvent> events;
     std::function<void(int)> frameHook;
     std::function<void(Uint32)> delayHook;
+    std::function<void()> updateHook;
     int flips = 0;
     std::vector<Uint32> delays;
     std::vector<Mix_Chunk*> played;
@@ -139,6 +140,9 @@ void onDelay(std::function<void(Uint32)> hook) {
     script().delayHook = std::move(hook);
 }
 
+void onUpdate(std::function<void()> hook) {
+    script().updateHook = std::move(hook);
+}
 int flips() {
     return script().flips;
 }
@@ -147,6 +151,10 @@ const std::vector<Uint32>& delays() {
 }
 const std::vector<Mix_Chunk*>& playedChunks() {
     return script().played;
+}
+void clearHistory() {
+    script().delays.clear();
+    script().played.clear();
 }
 
 void setJoysticks(const std::vector<std::string>& names, int buttons, int axes) {
@@ -271,6 +279,10 @@ int __wrap_SDL_Flip(SDL_Surface* screen) {
 void __wrap_SDL_UpdateRect(SDL_Surface* screen, Sint32 x, Sint32 y, Uint32 w, Uint32 h) {
     if (script().presentFrames)
         __real_SDL_UpdateRect(screen, x, y, w, h);
+    if (script().updateHook) {
+        auto hook = script().updateHook;
+        hook();
+    }
 }
 
 int __wrap_SDL_Init(Uint32 flags) {

@@ -40,6 +40,8 @@ SDL_Event quitRequest();
 // it to act at a given frame or to look at what was drawn.
 void onFrame(std::function<void(int frame)> hook);
 int flips();
+// Called after every rectangle pushed to the display (SDL_UpdateRect).
+void onUpdate(std::function<void()> hook);
 
 // Called after every SDL_Delay with its length, once the clock has advanced.
 void onDelay(std::function<void(Uint32 milliseconds)> hook);
@@ -49,6 +51,10 @@ const std::vector<Uint32>& delays();
 
 // The chunks handed to the mixer, in order.
 const std::vector<Mix_Chunk*>& playedChunks();
+
+// Forgets the delays and chunks recorded so far, keeping their memory, so that
+// a long run does not grow by its own record.
+void clearHistory();
 
 // A scripted joystick replaces the real devices once set.
 void setJoysticks(const std::vector<std::string>& names, int buttons = 8, int axes = 2);
