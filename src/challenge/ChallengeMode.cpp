@@ -39,7 +39,8 @@ long ChallengeMode::run() {
         }
         if (allCompleted) {
             totalScore += ALL_LEVELS_BONUS;
-            // A practice run shows what it made but enters nothing in the table.
+            // A practice run shows what it made but offers the table only level
+            // 0 and score 0.
             const long shown = totalScore;
             if (practice)
                 totalScore = levelsPassed = 0;
