@@ -1,67 +1,38 @@
 #include "app/AppState.h"
 #include "app/FrameDelay.h"
-#include "app/GameMain.h"
 #include "support/ScreenTest.h"
+#include "support/Scripting.h"
 
 #include <algorithm>
 
 namespace {
 
-// Runs the whole program in this process against the scripted SDL.
-class ProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        REQUIRE_FRESH_PROCESS();
-        fake::reset();
-    }
-    void TearDown() override { markSdlShutDown(); }
+const std::string BANNER = "=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\n";
+const std::string FAILED = "Oops, something went wrong, quitting...\n\n";
+const std::string NO_HIGH_SCORES = "ERROR: can't load high scores!\n";
 
-    int runProgram() {
-        CapturedLog log;
-        const int status = runBrenvik();
-        errors = log.errors();
-        output = log.output();
-        return status;
-    }
+using WholeProgram = ProgramTest;
 
-    std::string errors;
-    std::string output;
-    // A game folder without "high.dat", so every start is a first start and
-    // the real folder's high scores are never touched.
-    ScratchFolder folder;
-};
-
-const char* const BANNER = "=== BRENVIK 0.2 by Tolvane ===\n";
-
-TEST_F(ProgramTest, FailedVideoStartReportsAndEndsWithMinusOne) {
+TEST_F(WholeProgram, AFailedStartReportsAndEndsWithMinusOne) {
     fake::failSdlInit(true);
     EXPECT_EQ(runProgram(), -1);
-    EXPECT_EQ(errors, std::string(BANNER) + "Logging is disabled\n"
-                                            "FATAL ERROR: SDL initialization failed\n"
-                                            "Oops, something went wrong, quitting...\n"
-                                            "\n");
+    EXPECT_EQ(errors, BANNER + "FATAL ERROR: SDL initialization failed\n" + FAILED);
     EXPECT_EQ(output, "\n");
 }
 
-TEST_F(ProgramTest, MissingDisplayReportsAndEndsWithMinusOne) {
+TEST_F(WholeProgram, AMissingDisplayReportsAndEndsWithMinusOne) {
     fake::failVideoMode(true);
     EXPECT_EQ(runProgram(), -1);
-    EXPECT_EQ(errors, std::string(BANNER) + "Logging is disabled\n"
-                                            "ERROR: SDL screen is NULL\n"
-                                            "Oops, something went wrong, quitting...\n"
-                                            "\n");
+    EXPECT_EQ(errors, BANNER + "ERROR: SDL screen is NULL\n" + FAILED);
 }
 
-TEST_F(ProgramTest, NormalStartShowsBothSplashesThenTheMenuAndQuitsWithZero) {
+TEST_F(WholeProgram, NormalStartShowsBothSplashesThenTheMenuAndQuitsWithZero) {
     // The splashes read no input, so a quit request made at once is handled
     // by the main menu, after about four seconds of pictures.
     fake::push(fake::quitRequest());
     const Uint32 start = fake::now();
     EXPECT_EQ(runProgram(), 0);
-
-    EXPECT_EQ(errors, std::string(BANNER) + "Logging is disabled\n"
-                                            "ERROR: can't load high scores!\n"
-                                            "\n");
+    EXPECT_EQ(errors, BANNER + NO_HIGH_SCORES + "\n");
     EXPECT_TRUE(output == "All resolutions available.\n\n" ||
                 output.rfind("Available Modes\n\t", 0) == 0)
         << output;
@@ -73,16 +44,88 @@ TEST_F(ProgramTest, NormalStartShowsBothSplashesThenTheMenuAndQuitsWithZero) {
     EXPECT_LT(fake::now() - start, 4500u + 600u);
 }
 
-TEST_F(ProgramTest, StartWithoutAudioStillReachesTheMenu) {
+TEST_F(WholeProgram, StartWithoutAudioStillReachesTheMenu) {
     fake::failAudioInit(true);
     fake::failMixer(true);
     fake::push(fake::quitRequest());
     EXPECT_EQ(runProgram(), 0);
-    EXPECT_EQ(errors, std::string(BANNER) + "Logging is disabled\n"
-                                            "ERROR: Can't initialize audio!\n"
-                                            "ERROR: Cannot initialize audio mixer\n"
-                                            "ERROR: can't load high scores!\n"
-                                            "\n");
+    EXPECT_EQ(errors, BANNER +
+                          "ERROR: Can't initialize audio!\n"
+                          "ERROR: Cannot initialize audio mixer\n" +
+                          NO_HIGH_SCORES + "\n");
+}
+
+TEST_F(WholeProgram, TheExitButtonEndsTheProgramWithZero) {
+    // The click waits in the queue until its time, when the menu rests.
+    const Uint32 start = fake::now();
+    fake::clickAt(start + 6000, 240, 180);
+    EXPECT_EQ(runProgram(), 0);
+    EXPECT_EQ(errors, BANNER + NO_HIGH_SCORES + "\n");
+    EXPECT_GE(fake::now(), start + 6000 + 600) << "the buttons flew out first";
+    EXPECT_LT(fake::now(), start + 6000 + 700);
+    EXPECT_EQ(fake::playedChunks().size(), 2u) << "the press and the choice";
+}
+
+bool mainMenuAtRest() {
+    return pictureAt("images/playbutton.png", 24, 18) &&
+           pictureAt("images/exitbutton.png", 184, 138);
+}
+bool setupAtRest() {
+    return pictureAt("images/plus.png", 162, 204) && pictureAt("images/playbutton.png", 208, 156);
+}
+
+TEST_F(WholeProgram, AFreeGameStartsWithTheChosenDistractionAndComesBackToTheMenu) {
+    // Without the "psycho" picture, the attempt to load it for the game shows
+    // in the log: the program asked for the chosen mode's background.
+    folder.replaceData("images/rwbg2.png", nullptr);
+    fake::setJoysticks({"Scripted pad"});
+    enum class Step { Menu, Setup, Playing, BackInMenu, Leaving } step = Step::Menu;
+    Uint32 started = 0;
+    Timeline timeline;
+    timeline.everyFrame([&] {
+        if (step == Step::Menu && mainMenuAtRest()) {
+            fake::click(80, 60);
+            step = Step::Setup;
+        } else if (step == Step::Setup && setupAtRest()) {
+            for (int press = 0; press < 6; ++press) // " none " to "psycho 3"
+                fake::click(177, 225);
+            fake::click(264, 198);
+            started = fake::now();
+            step = Step::Playing;
+        } else if (step == Step::Playing && fake::now() >= started + 300) {
+            // Once the setup screen has gone, joystick button 6 leaves the game.
+            fake::holdButton(6, true);
+            step = Step::BackInMenu;
+        } else if (step == Step::BackInMenu && mainMenuAtRest()) {
+            fake::holdButton(6, false);
+            fake::click(240, 180);
+            step = Step::Leaving;
+        }
+    });
+    EXPECT_EQ(runProgram(), 0);
+    EXPECT_TRUE(step == Step::Leaving) << "the menu came back after the game";
+    EXPECT_NE(errors.find("ERROR: can't load image 'images/rwbg2.png'"), std::string::npos)
+        << errors;
+}
+
+TEST_F(WholeProgram, WindowCloseOnTheSetupScreenGoesBackToTheMenuNotOut) {
+    enum class Step { Menu, Setup, BackInMenu, Leaving } step = Step::Menu;
+    Timeline timeline;
+    timeline.everyFrame([&] {
+        if (step == Step::Menu && mainMenuAtRest()) {
+            fake::click(80, 60);
+            step = Step::Setup;
+        } else if (step == Step::Setup && setupAtRest()) {
+            fake::push(fake::quitRequest());
+            step = Step::BackInMenu;
+        } else if (step == Step::BackInMenu && mainMenuAtRest()) {
+            fake::push(fake::quitRequest());
+            step = Step::Leaving;
+        }
+    });
+    EXPECT_EQ(runProgram(), 0);
+    EXPECT_TRUE(step == Step::Leaving);
+    EXPECT_EQ(errors, BANNER + NO_HIGH_SCORES + "\n");
 }
 
 TEST(FrameDelay, PausesByState) {

@@ -1,4 +1,4 @@
-#include "GameScript.h"
+#include "GameTest.h"
 #include "game/ScrollingBackground.h"
 #include "media/ResourceManager.h"
 
@@ -6,10 +6,10 @@
 
 namespace {
 
-// A 480 x 360 picture whose every pixel tells where in the picture it is: the
-// column in full and the line modulo 128, which is enough for the 121 lines a
-// picture of that height can be shifted by. Cyan, the transparent colour,
-// never occurs.
+// A picture (480 x 360 unless said) whose every pixel tells where in the
+// picture it is: the column in full and the line modulo 128, which is enough
+// for the 121 lines a picture of that height can be shifted by. Cyan, the
+// transparent colour, never occurs.
 SurfacePtr codedPicture(int width = 480, int height = 360) {
     const SDL_PixelFormat* format = ResourceManager::instance().getScreen()->format;
     SurfacePtr picture(SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, format->BitsPerPixel,
@@ -25,11 +25,10 @@ SurfacePtr codedPicture(int width = 480, int height = 360) {
     return picture;
 }
 
-// Reads where the coded picture's corner is on the screen.
-class CodedPictureTest : public GameTest {
+class BackgroundTest : public GameTest {
 protected:
-    // From what most of a spread of screen points show (targets, lines and
-    // running totals cover a few of them).
+    // Where the coded picture's corner is on the screen, by what most of a
+    // spread of screen points show (targets, lines and totals cover a few).
     static ScreenPoint offsetOnScreen() {
         std::map<std::pair<int, int>, int> votes;
         for (int sy = 130; sy < 240; sy += 13)
@@ -53,58 +52,42 @@ protected:
         EXPECT_EQ(shown.x, wanted.x) << when;
         EXPECT_EQ(shown.y, wanted.y) << when;
     }
-};
 
-// The picture slides left and up at 40 pixels per second; the offset after a
-// frame shows how the time between frames adds up to whole pixels.
-struct Accumulation {
-    Uint32 frameStep;
-    int frame;
-    int offset;
-};
-
-void PrintTo(const Accumulation& steps, std::ostream* out) {
-    *out << steps.frameStep << " ms frames, frame " << steps.frame;
-}
-
-class BackgroundSteps : public CodedPictureTest,
-                        public ::testing::WithParamInterface<Accumulation> {};
-
-TEST_P(BackgroundSteps, GatherTimeUntilAWholePixelIsDue) {
-    const Accumulation& steps = GetParam();
-    fake::setFrameStep(steps.frameStep);
-    SurfacePtr picture = codedPicture();
-    GameScript script([&](int, int frame) {
-        if (frame != steps.frame)
-            return;
-        expectOffset({steps.offset, steps.offset}, "in the frame looked at");
-        fake::push(fake::quitRequest());
-    });
-    EXPECT_EQ(session->run(1, 1, 1, picture.get(), -40, -40), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(At40PixelsPerSecond, BackgroundSteps,
-                         // Every 10 ms 0.4 pixel is due: a pixel every 30 ms, the rest dropped.
-                         // Every 25 ms exactly one pixel is due: the full 40 pixels a second.
-                         ::testing::Values(Accumulation{10, 30, -9}, Accumulation{10, 31, -10},
-                                           Accumulation{10, 301, -100}, Accumulation{25, 40, -39},
-                                           Accumulation{25, 41, -40}),
-                         [](const ::testing::TestParamInfo<Accumulation>& param) {
-                             return std::to_string(param.param.frameStep) + "msFramesFrame" +
-                                    std::to_string(param.param.frame);
-                         });
-
-class ScrollingBackgroundTest : public CodedPictureTest {
-protected:
     // One frame of play, the given time after the last.
     static void frameAfter(ScrollingBackground& background, Uint32 milliseconds) {
         fake::advance(milliseconds);
         background.drawScrolled();
     }
+
+    void SetUp() override {
+        GameTest::SetUp();
+        picture = codedPicture();
+    }
+
+    SurfacePtr picture;
 };
 
-TEST_F(ScrollingBackgroundTest, AnOvershootPastTheNearEdgeIsMirrored) {
-    SurfacePtr picture = codedPicture();
+TEST_F(BackgroundTest, At40PixelsASecondTimeGathersUntilAWholePixelIsDue) {
+    // Every 10 ms 0.4 pixel is due: a pixel every 30 ms, the rest dropped.
+    // Every 25 ms exactly one pixel is due: the full 40 pixels a second.
+    const struct {
+        Uint32 frameStep;
+        int frame, offset;
+    } cases[] = {{10, 30, -9}, {10, 31, -10}, {10, 301, -100}, {25, 40, -39}, {25, 41, -40}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.frameStep) + " ms frames, frame " + std::to_string(c.frame));
+        fake::setFrameStep(c.frameStep);
+        GameScript script([&](int, int frame) {
+            if (frame != c.frame)
+                return;
+            expectOffset({c.offset, c.offset}, "in the frame looked at");
+            fake::push(fake::quitRequest());
+        });
+        EXPECT_EQ(GameSession().run(1, 1, 1, picture.get(), -40, -40), 0);
+    }
+}
+
+TEST_F(BackgroundTest, AnOvershootPastTheNearEdgeIsMirrored) {
     ScrollingBackground background(picture.get(), 1000, 1000);
     background.startRound(fake::now());
     frameAfter(background, 7);
@@ -115,8 +98,7 @@ TEST_F(ScrollingBackgroundTest, AnOvershootPastTheNearEdgeIsMirrored) {
     EXPECT_EQ(background.getOffsetX(), -14) << "now moving the other way";
 }
 
-TEST_F(ScrollingBackgroundTest, AnOvershootPastTheFarEdgeStopsAtIt) {
-    SurfacePtr picture = codedPicture();
+TEST_F(BackgroundTest, AnOvershootPastTheFarEdgeStopsAtIt) {
     ScrollingBackground background(picture.get(), -1000, -1000);
     background.startRound(fake::now());
     for (int frame = 1; frame <= 17; ++frame)
@@ -135,8 +117,7 @@ TEST_F(ScrollingBackgroundTest, AnOvershootPastTheFarEdgeStopsAtIt) {
     EXPECT_EQ(background.getOffsetX(), -153);
 }
 
-TEST_F(ScrollingBackgroundTest, AStallLongerThanTheWholeRangeKeepsTheScreenCovered) {
-    SurfacePtr picture = codedPicture();
+TEST_F(BackgroundTest, AStallLongerThanTheWholeRangeKeepsTheScreenCovered) {
     ScrollingBackground background(picture.get(), 1000, 0);
     background.startRound(fake::now());
     frameAfter(background, 500);
@@ -144,8 +125,7 @@ TEST_F(ScrollingBackgroundTest, AStallLongerThanTheWholeRangeKeepsTheScreenCover
     expectOffset({-160, 0}, "after a long frame");
 }
 
-TEST_F(ScrollingBackgroundTest, BeforeARoundThePictureShowsFromItsCorner) {
-    SurfacePtr picture = codedPicture();
+TEST_F(BackgroundTest, BeforeARoundThePictureShowsFromItsCorner) {
     ScrollingBackground background(picture.get(), -1000, -1000);
     background.startRound(fake::now());
     frameAfter(background, 50);
@@ -154,44 +134,37 @@ TEST_F(ScrollingBackgroundTest, BeforeARoundThePictureShowsFromItsCorner) {
     EXPECT_EQ(background.getOffsetX(), -50) << "the offsets are kept";
 }
 
-TEST_F(ScrollingBackgroundTest, APictureSmallerThanTheScreenLeavesNoTraceOfTheLastFrame) {
-    SurfacePtr picture = codedPicture(200, 100);
-    ScrollingBackground background(picture.get(), 40, 20);
+TEST_F(BackgroundTest, APictureSmallerThanTheScreenLeavesNoTraceOfTheLastFrame) {
+    SurfacePtr small = codedPicture(200, 100);
+    ScrollingBackground background(small.get(), 40, 20);
     background.startRound(fake::now());
     SDL_FillRect(screen(), nullptr, mapped(255, 255, 255));
     frameAfter(background, 100);
-    EXPECT_EQ(countPixels({0, 0, 320, 240}, 255, 255, 255), 0);
-    EXPECT_GT(countPixels({0, 0, 320, 240}, 0, 0, 0), 320 * 240 - 200 * 100 - 1);
+    EXPECT_EQ(countPixels(WHOLE_SCREEN, 255, 255, 255), 0);
+    EXPECT_GT(countPixels(WHOLE_SCREEN, 0, 0, 0), 320 * 240 - 200 * 100 - 1);
 }
 
-TEST_F(ScrollingBackgroundTest, TheGameBlitsItsOwnCopyOfThePicture) {
+TEST_F(BackgroundTest, TheGameBlitsItsOwnCopyOfThePicture) {
     // The cached picture keeps its colour key and alpha for every other user.
     SDL_Surface* cached = ResourceManager::instance().loadImage("images/bwbg.png");
     ASSERT_NE(cached, nullptr);
     const Uint32 flags = cached->flags;
-    {
-        ScrollingBackground background(cached, 40, 20);
-        background.drawUnscrolled();
-    }
+    ScrollingBackground(cached, 40, 20).drawUnscrolled();
     EXPECT_EQ(cached->flags, flags);
     EXPECT_TRUE(pixelIs(0, 0, 240, 240, 240) || pixelIs(0, 0, 16, 16, 16));
 }
 
-class BackgroundInPlay : public CodedPictureTest {};
-
-TEST_F(BackgroundInPlay, AStillPictureStaysAtItsCorner) {
-    SurfacePtr picture = codedPicture();
+TEST_F(BackgroundTest, AStillPictureStaysAtItsCorner) {
     GameScript script([&](int, int frame) {
         if (frame == 1 || frame == 200)
             expectOffset({0, 0}, "still");
         if (frame == 200)
-            clickAt(*session->targetCentre(1, 0));
+            shoot(1);
     });
     EXPECT_EQ(session->run(1, 1, 1, picture.get(), 0, 0), 1);
 }
 
-TEST_F(BackgroundInPlay, OffsetsAndDirectionsCarryIntoTheNextRound) {
-    SurfacePtr picture = codedPicture();
+TEST_F(BackgroundTest, OffsetsAndDirectionsCarryIntoTheNextRound) {
     ScreenPoint endOfRoundOne{1, 1};
     bool sawRoundTwoStart = false;
     GameScript script(
@@ -201,13 +174,13 @@ TEST_F(BackgroundInPlay, OffsetsAndDirectionsCarryIntoTheNextRound) {
                 // Right would bounce at once: the picture now moves left and up.
                 EXPECT_LT(endOfRoundOne.x, -40);
                 EXPECT_LT(endOfRoundOne.y, -20);
-                clickAt(*session->targetCentre(1, 0));
+                shoot(1);
             } else if (round == 2 && frame == 1) {
                 expectOffset(endOfRoundOne, "first frame of round 2");
             } else if (round == 2 && frame == 31) {
                 // 300 ms later: 10 pixels at 40 a second, 6 at 20 a second.
                 expectOffset({endOfRoundOne.x - 10, endOfRoundOne.y - 6}, "300 ms on");
-                clickAt(*session->targetCentre(1, 0));
+                shoot(1);
             }
         },
         [&](int round, int) {

@@ -1,8 +1,10 @@
 #include "highscores/HighScoreTable.h"
 #include "highscores/FileReplace.h"
+#include "highscores/HighScoreRanking.h"
 #include "support/ScreenTest.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -10,6 +12,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+HighScoreEntry entry(const std::string& name, int level, int score) {
+    return {name, score, level};
+}
+
+// The names in list order, joined: "A B - - -".
 std::string namesOf(const std::list<HighScoreEntry>& entries) {
     std::string names;
     for (const HighScoreEntry& e : entries)
@@ -28,6 +35,63 @@ int lineCount(const std::string& content) {
     return static_cast<int>(std::count(content.begin(), content.end(), '\n'));
 }
 
+TEST(RanksBefore, NeedsBothLevelAndScoreAtLeastAsGood) {
+    const struct {
+        HighScoreEntry a, b;
+        bool aFirst;
+    } cases[] = {
+        {entry("a", 3, 50), entry("b", 3, 50), true},  // equal ones rank before each other
+        {entry("a", 4, 50), entry("b", 3, 50), true},  // better level
+        {entry("a", 3, 51), entry("b", 3, 50), true},  // better score
+        {entry("a", 2, 50), entry("b", 3, 50), false}, // worse level
+        {entry("a", 3, 49), entry("b", 3, 50), false}, // worse score
+        {entry("a", 5, 20), entry("b", 2, 80), false}, // better level, worse score
+        {entry("a", 2, 80), entry("b", 5, 20), false}, // and the other way round
+        {entry("a", 0, 0), entry("b", 0, -7), true},   // negative scores compare as numbers
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ranksBefore(c.a, c.b), c.aFirst)
+            << "(" << c.a.level << ", " << c.a.score << ") before (" << c.b.level << ", "
+            << c.b.score << ")";
+}
+
+// Results entered one after the other into the ten defaults, each appended at
+// the end of the list and the list sorted again.
+TEST(SortHighScores, WorkedSequenceFromTheDefaults) {
+    const std::pair<HighScoreEntry, const char*> steps[] = {
+        {entry("A", 3, 50), "A - - - - - - - - - -"},
+        {entry("B", 3, 50), "B A - - - - - - - - - -"},
+        {entry("C", 2, 80), "A B C - - - - - - - - - -"},
+        {entry("D", 5, 20), "B A C D - - - - - - - - - -"},
+    };
+    std::list<HighScoreEntry> table(10, entry("-", 0, 0));
+    for (const auto& [added, order] : steps) {
+        table.push_back(added);
+        sortHighScores(table);
+        EXPECT_EQ(namesOf(table), order) << "after adding " << added.name;
+    }
+}
+
+#ifdef __GLIBCXX__
+// The list sort of the GNU C++ library is the same bottom-up merge, so with
+// ranksBefore as its comparison it places equal and incomparable entries the
+// same way: a second opinion over many mixed lists, short ones and ones long
+// enough to carry runs through many slots.
+TEST(SortHighScores, AgreesWithTheGnuListSortOnMixedLists) {
+    std::srand(11);
+    for (int round = 0; round < 300; ++round) {
+        std::list<HighScoreEntry> table;
+        const int size = round % 20 == 0 ? 200 + std::rand() % 400 : std::rand() % 40;
+        for (int i = 0; i < size; ++i)
+            table.push_back(entry(std::to_string(i), std::rand() % 4, std::rand() % 4 * 10));
+        std::list<HighScoreEntry> reference = table;
+        reference.sort(ranksBefore);
+        sortHighScores(table);
+        ASSERT_EQ(namesOf(table), namesOf(reference)) << "round " << round;
+    }
+}
+#endif
+
 class HighScoreTableTest : public ScreenTest {
 protected:
     std::unique_ptr<HighScoreTable> tableFromFile(const std::string& content) {
@@ -40,16 +104,16 @@ protected:
 };
 
 TEST_F(HighScoreTableTest, WithoutAFileTheTableHoldsTenDefaultsAndWritesNothing) {
-    CapturedLog log;
-    HighScoreTable table;
-    EXPECT_EQ(log.errors(), "ERROR: can't load high scores!\n");
-    ASSERT_EQ(table.getEntries().size(), 10u);
-    for (const HighScoreEntry& entry : table.getEntries()) {
-        EXPECT_EQ(entry.name, "worst player ever");
-        EXPECT_EQ(entry.level, 0);
-        EXPECT_EQ(entry.score, 0);
+    {
+        CapturedLog log;
+        HighScoreTable table;
+        EXPECT_EQ(log.errors(), "ERROR: can't load high scores!\n");
+        EXPECT_EQ(namesOf(table.getEntries()),
+                  namesOf(std::list<HighScoreEntry>(10, entry("worst player ever", 0, 0))));
+        for (const HighScoreEntry& e : table.getEntries())
+            EXPECT_EQ(e.level * 1000 + e.score, 0);
     }
-    EXPECT_FALSE(fs::exists(folder.file("high.dat")));
+    EXPECT_FALSE(fs::exists(folder.file("high.dat"))) << "not even at exit";
 }
 
 TEST_F(HighScoreTableTest, AnEmptyFileLoadsNoEntriesAndNoDefaults) {
@@ -69,84 +133,45 @@ TEST_F(HighScoreTableTest, TheFileIsRankedAsItLoads) {
     EXPECT_EQ(namesOf(table->getEntries()), "P R Q S") << "loading again starts afresh";
 }
 
-TEST_F(HighScoreTableTest, LoadingStopsAtABlankLineAndReadsOddNumbers) {
-    auto table = tableFromFile("12abc\n-3xyz\nann\nabc\nzzz\nbob\n\n9\n9\nlost\n");
-    ASSERT_EQ(namesOf(table->getEntries()), "ann bob");
-    EXPECT_EQ(table->getEntries().front().level, 12);
-    EXPECT_EQ(table->getEntries().front().score, -3);
-    EXPECT_EQ(table->getEntries().back().level, 0);
-    EXPECT_EQ(table->getEntries().back().score, 0);
-}
-
-TEST_F(HighScoreTableTest, WorkedSequenceFromTheDefaults) {
+TEST_F(HighScoreTableTest, TheWorkedSequenceIsSavedInItsOrder) {
     HighScoreTable table;
-    const std::string defaults = " - - - - - - - - - -";
     table.addScore(3, 50, "A");
     table.addScore(3, 50, "B");
     table.addScore(2, 80, "C");
     table.addScore(5, 20, "D");
-    std::string names = namesOf(table.getEntries());
-    for (std::size_t at = names.find("worst player ever"); at != std::string::npos;
-         at = names.find("worst player ever"))
-        names.replace(at, 17, "-");
-    EXPECT_EQ(names, "B A C D" + defaults);
     EXPECT_EQ(savedFile(),
               "3\n50\nB\n3\n50\nA\n2\n80\nC\n5\n20\nD\n" + records(10, 0, 0, "worst player ever"));
 }
 
-// Whether a result enters the table, over the whole list.
-struct AdmissionCase {
-    const char* what;
-    std::string file;
-    int level;
-    int score;
-    bool admitted;
-};
-
-void PrintTo(const AdmissionCase& c, std::ostream* out) {
-    *out << c.what << ": offer (" << c.level << ", " << c.score << ")";
-}
-
-class HighScoreAdmission : public HighScoreTableTest,
-                           public ::testing::WithParamInterface<AdmissionCase> {};
-
-TEST_P(HighScoreAdmission, CountsTheEntriesThatBeatTheResult) {
-    const AdmissionCase& c = GetParam();
-    auto table = tableFromFile(c.file);
-    const std::size_t before = table->getEntries().size();
-    table->addScore(c.level, c.score, "new");
-    EXPECT_EQ(table->getEntries().size(), before + (c.admitted ? 1 : 0));
-    EXPECT_EQ(savedFile() == c.file, !c.admitted) << "the file changes only when admitted";
+TEST_F(HighScoreTableTest, AResultEntersUnlessTenEntriesOfTheWholeListBeatIt) {
+    const struct {
+        const char* what;
+        std::string file;
+        int level, score;
+        bool admitted;
+    } cases[] = {
+        {"ten better", records(10, 5, 100, "x"), 5, 99, false},
+        {"nine better", records(9, 5, 100, "x") + records(1, 5, 99, "y"), 5, 99, true},
+        {"equal to the tenth", records(10, 5, 100, "x"), 5, 100, true},
+        {"higher level, lower score", records(10, 6, 50, "x"), 5, 60, true},
+        {"higher score, lower level", records(10, 4, 200, "x"), 5, 60, true},
+        {"twelve better", records(12, 3, 30, "x"), 0, 0, false},
+        // The ten ranked first do not beat the result; the ten after them do.
+        {"ten better after the tenth place", records(10, 9, 5, "x") + records(10, 1, 200, "y"), 1,
+         100, false},
+        {"empty", "", -4, -4, true},
+    };
+    for (const auto& c : cases) {
+        auto table = tableFromFile(c.file);
+        const std::size_t before = table->getEntries().size();
+        table->addScore(c.level, c.score, "new");
+        EXPECT_EQ(table->getEntries().size(), before + (c.admitted ? 1 : 0)) << c.what;
+        EXPECT_EQ(savedFile() == c.file, !c.admitted) << c.what << ": saved only when admitted";
+    }
     EXPECT_EQ(fake::flips(), 0) << "a name given as text opens no keyboard";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, HighScoreAdmission,
-    ::testing::Values(
-        AdmissionCase{"ten better", records(10, 5, 100, "x"), 5, 99, false},
-        AdmissionCase{"nine better", records(9, 5, 100, "x") + records(1, 5, 99, "y"), 5, 99, true},
-        AdmissionCase{"equal to the tenth", records(10, 5, 100, "x"), 5, 100, true},
-        AdmissionCase{"higher level lower score", records(10, 6, 50, "x"), 5, 60, true},
-        AdmissionCase{"higher score lower level", records(10, 4, 200, "x"), 5, 60, true},
-        AdmissionCase{"twelve better", records(12, 3, 30, "x"), 0, 0, false},
-        AdmissionCase{"empty", "", -4, -4, true}),
-    [](const ::testing::TestParamInfo<AdmissionCase>& param) {
-        std::string name = param.param.what;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
-
-TEST_F(HighScoreTableTest, BetterEntriesBeyondTheTenthPlaceStillCount) {
-    // The ten shown first do not beat the result; the ten after them do.
-    auto table = tableFromFile(records(10, 9, 5, "first") + records(10, 1, 200, "later"));
-    auto tenth = std::next(table->getEntries().begin(), 9);
-    ASSERT_EQ(tenth->name, "first");
-    ASSERT_EQ(std::next(tenth)->name, "later");
-    table->addScore(1, 100, "new");
-    EXPECT_EQ(table->getEntries().size(), 20u);
-}
-
-TEST_F(HighScoreTableTest, TheFileGrowsByOneRecordPerAdmittedResult) {
+TEST_F(HighScoreTableTest, TheFileGrowsByOneRecordPerAdmittedResultAndIsReadBackTo52) {
     HighScoreTable table;
     for (int round = 1; round <= 3; ++round) {
         table.addScore(round, round * 10, "p");
@@ -154,16 +179,10 @@ TEST_F(HighScoreTableTest, TheFileGrowsByOneRecordPerAdmittedResult) {
     }
     table.addScore(-1, -1, "rejected");
     EXPECT_EQ(lineCount(savedFile()), 3 * 13);
-}
 
-TEST_F(HighScoreTableTest, ALaterStartReadsOnlyTheFirstFiftyTwoRecords) {
-    std::string content;
-    for (int i = 0; i < 60; ++i)
-        content += records(1, 0, 1000 - i, "n" + std::to_string(i));
-    auto table = tableFromFile(content);
-    ASSERT_EQ(table->getEntries().size(), 52u);
-    EXPECT_EQ(table->getEntries().back().name, "n51");
-    table->addScore(0, 5000, "top");
+    auto full = tableFromFile(records(60, 0, 0, "n"));
+    ASSERT_EQ(full->getEntries().size(), 52u);
+    full->addScore(0, 5000, "top");
     EXPECT_EQ(lineCount(savedFile()), 3 * 53);
     EXPECT_EQ(HighScoreTable().getEntries().size(), 52u);
 }
@@ -193,12 +212,6 @@ TEST_F(HighScoreTableTest, LineBreaksInAGivenNameAreSavedAsSpaces) {
     auto table = tableFromFile("");
     table->addScore(1, 2, "two\nlines");
     EXPECT_EQ(savedFile(), "1\n2\ntwo lines\n");
-    EXPECT_EQ(HighScoreTable().getEntries().size(), 1u) << "the file still reads as one record";
-}
-
-TEST_F(HighScoreTableTest, NothingIsWrittenAtExit) {
-    { HighScoreTable table; }
-    EXPECT_FALSE(fs::exists(folder.file("high.dat")));
 }
 
 } // namespace

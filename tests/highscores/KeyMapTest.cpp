@@ -8,41 +8,27 @@
 namespace {
 
 TEST(KeyCodeOf, TakesTheLowestNonZeroByte) {
-    const struct {
-        Uint32 value;
-        Uint8 code;
-    } cases[] = {
-        {0, 0},           {65, 65},
-        {65u << 8, 65},   {65u * 65536, 65},
-        {65u << 24, 65},  {0x00414200u, 0x42},
-        {0x0D000008u, 8}, {0xFFFFFFFFu, 255},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(keyCodeOf(c.value), c.code) << std::hex << c.value;
+    const std::pair<Uint32, Uint8> cases[] = {{0, 0},           {65, 65},
+                                              {65u << 8, 65},   {65u * 65536, 65},
+                                              {65u << 24, 65},  {0x00414200u, 0x42},
+                                              {0x0D000008u, 8}, {0xFFFFFFFFu, 255}};
+    for (const auto& [value, code] : cases)
+        EXPECT_EQ(keyCodeOf(value), code) << std::hex << value;
 }
 
-// A 3 x 2 map of 32-bit values in rows padded to 16 bytes, built on plain
-// memory: no display needed.
-class KeyMapValues : public ::testing::Test {
-protected:
-    std::vector<Uint32> memory = {1, 2, 3, 0xDEAD, 4, 5, 6, 0xBEEF, 0xCAFE};
+// A 3 x 2 map of 32-bit values in rows padded to 16 bytes, on plain memory.
+TEST(KeyMapValueAt, ReadsThePixelUnderAPointAndNothingOutsideTheMap) {
+    const std::vector<Uint32> memory = {1, 2, 3, 0xDEAD, 4, 5, 6, 0xBEEF, 0xCAFE};
     KeyMapView view{reinterpret_cast<const Uint8*>(memory.data()), 3, 2, 16, 4};
-};
-
-TEST_F(KeyMapValues, ReadsThePixelUnderAPoint) {
     EXPECT_EQ(keyMapValueAt(view, 0, 0), 1u);
     EXPECT_EQ(keyMapValueAt(view, 2, 0), 3u);
     EXPECT_EQ(keyMapValueAt(view, 0, 1), 4u);
     EXPECT_EQ(keyMapValueAt(view, 2, 1), 6u);
-}
-
-TEST_F(KeyMapValues, PointsOutsideTheMapReadZero) {
     const int outside[][2] = {{-1, 0}, {3, 0}, {0, -1}, {0, 2}, {-300, -300}, {32767, 32767}};
     for (const auto& p : outside)
         EXPECT_EQ(keyMapValueAt(view, p[0], p[1]), 0u) << p[0] << ", " << p[1];
-}
 
-TEST_F(KeyMapValues, NeverReadsPastARowShorterThanItsPixels) {
+    // Never past a row shorter than its pixels.
     view.pitch = 8; // only two pixels fit in a row
     EXPECT_EQ(keyMapValueAt(view, 1, 1), 0xDEADu);
     EXPECT_EQ(keyMapValueAt(view, 2, 0), 0u);
@@ -77,28 +63,29 @@ TEST(ApplyKeyCode, EditsTheNameByCode) {
         const char* before;
         int code;
         const char* after;
-        NameEdit result;
-    } cases[] = {
-        {"AB", 'C', "ABC", NameEdit::Continue},
-        {"AB", ' ', "AB ", NameEdit::Continue},
-        {"AB", 8, "A", NameEdit::Continue},
-        {"", 8, "", NameEdit::Continue},
-        {"AB", 13, "AB", NameEdit::End},
-        {"", 13, "", NameEdit::End},
-        {"AB", 0, "AB", NameEdit::Continue},
-        {"AB", 1, "AB", NameEdit::Continue},
-        {"AB", 9, "AB", NameEdit::Continue},
-        {"AB", 10, "AB", NameEdit::Continue},
-        {"AB", 27, "AB", NameEdit::Continue},
-        {"AB", 31, "AB", NameEdit::Continue},
-        {"AB", 127, "AB", NameEdit::Continue},
-        {"AB", 126, "AB~", NameEdit::Continue},
-        {"AB", 0xE9, "AB\xE9", NameEdit::Continue},
-    };
+    } cases[] = {{"AB", 'C', "ABC"},
+                 {"AB", ' ', "AB "},
+                 {"AB", 126, "AB~"},
+                 {"AB", 0xE9, "AB\xE9"},
+                 {"AB", 8, "A"},
+                 {"", 8, ""},
+                 // Other control codes change nothing.
+                 {"AB", 0, "AB"},
+                 {"AB", 1, "AB"},
+                 {"AB", 9, "AB"},
+                 {"AB", 10, "AB"},
+                 {"AB", 27, "AB"},
+                 {"AB", 31, "AB"},
+                 {"AB", 127, "AB"}};
     for (const auto& c : cases) {
         std::string name = c.before;
-        EXPECT_EQ(applyKeyCode(name, static_cast<Uint8>(c.code)), c.result) << c.code;
+        EXPECT_EQ(applyKeyCode(name, static_cast<Uint8>(c.code)), NameEdit::Continue) << c.code;
         EXPECT_EQ(name, c.after) << c.code;
+    }
+    for (const char* before : {"AB", ""}) {
+        std::string name = before;
+        EXPECT_EQ(applyKeyCode(name, 13), NameEdit::End);
+        EXPECT_EQ(name, before);
     }
 }
 

@@ -1,5 +1,4 @@
 #include "media/ResourceManager.h"
-#include "SurfaceHelpers.h"
 #include "media/Sprite.h"
 #include "support/ScreenTest.h"
 
@@ -81,55 +80,35 @@ TEST_F(ResourceManagerTest, WithoutTheFontFileAnUnknownNameGivesNoFont) {
         << log.errors();
 }
 
-// Which points of a black 8 x 8 surface a drawing call made white.
-template <typename Draw> Points plotted(Draw draw) {
-    SurfacePtr canvas = filledSurface(8, 8, 0);
-    draw(canvas.get());
-    Points points;
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            if (Sprite::getPixel(canvas.get(), x, y) != 0)
-                points.insert({x, y});
-    return points;
-}
-
-struct LineCase {
-    int x1, y1, x2, y2;
-    Points expected;
-};
-
-void PrintTo(const LineCase& line, std::ostream* out) {
-    *out << "(" << line.x1 << "," << line.y1 << ")-(" << line.x2 << "," << line.y2 << ")";
-}
-
-class DrawLineTest : public ResourceManagerTest, public ::testing::WithParamInterface<LineCase> {};
-
-TEST_P(DrawLineTest, PlotsExactlyThesePixels) {
-    const LineCase& line = GetParam();
-    EXPECT_EQ(plotted([&](SDL_Surface* canvas) {
-                  resources.drawLine(line.x1, line.y1, line.x2, line.y2, 0xFFFFFFFF, canvas);
-              }),
-              line.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, DrawLineTest,
-    ::testing::Values(
+// Which points of a black 8 x 8 surface a line makes white.
+TEST_F(ResourceManagerTest, DrawLinePlotsExactlyThesePixels) {
+    const struct {
+        int x1, y1, x2, y2;
+        Points expected;
+    } lines[] = {
         // Axis-parallel lines include both ends, whichever way they are given.
-        LineCase{5, 2, 2, 2, {{2, 2}, {3, 2}, {4, 2}, {5, 2}}},
-        LineCase{1, 3, 1, 1, {{1, 1}, {1, 2}, {1, 3}}}, LineCase{4, 4, 4, 4, {{4, 4}}},
+        {5, 2, 2, 2, {{2, 2}, {3, 2}, {4, 2}, {5, 2}}},
+        {1, 3, 1, 1, {{1, 1}, {1, 2}, {1, 3}}},
+        {4, 4, 4, 4, {{4, 4}}},
         // Slanted lines stop one pixel short of their second end.
-        LineCase{0, 0, 3, 1, {{0, 0}, {1, 0}, {2, 0}}},
-        LineCase{3, 1, 0, 0, {{3, 1}, {2, 1}, {1, 1}}},
-        LineCase{0, 0, 1, 3, {{0, 0}, {0, 1}, {0, 2}}},
-        LineCase{0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
+        {0, 0, 3, 1, {{0, 0}, {1, 0}, {2, 0}}},
+        {3, 1, 0, 0, {{3, 1}, {2, 1}, {1, 1}}},
+        {0, 0, 1, 3, {{0, 0}, {0, 1}, {0, 2}}},
+        {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
         // Points off the surface are skipped, the rest drawn.
-        LineCase{-3, 6, 10, 6, {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}}}));
-
-TEST_F(ResourceManagerTest, AFullWidthLineOnTheScreenPlots320Pixels) {
-    resources.drawLine(0, 120, 319, 120, 0xFFFFFFFF);
-    EXPECT_EQ(countPixels({0, 120, 320, 1}, 255, 255, 255), 320);
-    EXPECT_EQ(countPixels({0, 119, 320, 1}, 255, 255, 255), 0);
+        {-3, 6, 10, 6, {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}}},
+    };
+    for (const auto& line : lines) {
+        SurfacePtr canvas = filledSurface(8, 8, 0);
+        resources.drawLine(line.x1, line.y1, line.x2, line.y2, 0xFFFFFFFF, canvas.get());
+        Points plotted;
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                if (Sprite::getPixel(canvas.get(), x, y) != 0)
+                    plotted.insert({x, y});
+        EXPECT_EQ(plotted, line.expected)
+            << "(" << line.x1 << "," << line.y1 << ")-(" << line.x2 << "," << line.y2 << ")";
+    }
 }
 
 TEST_F(ResourceManagerTest, DrawPixelWritesTheSizeOfThePixel) {
@@ -142,6 +121,37 @@ TEST_F(ResourceManagerTest, DrawPixelWritesTheSizeOfThePixel) {
         EXPECT_EQ(Sprite::getPixel(canvas.get(), 1, 1), 0u) << bitsPerPixel;
         EXPECT_EQ(Sprite::getPixel(canvas.get(), 3, 1), 0u) << bitsPerPixel;
     }
+}
+
+TEST_F(ResourceManagerTest, ASoundIsReadOnceAndPlayedAtFullVolume) {
+    ScratchFolder folder;
+    EXPECT_TRUE(resources.playSound("sounds/shot.wav", 1));
+    folder.replaceData("sounds/shot.wav", nullptr); // a second read would now fail
+    EXPECT_TRUE(resources.playSound("sounds/shot.wav", 1));
+    EXPECT_EQ(timesPlayed("sounds/shot.wav"), 2);
+    EXPECT_EQ(Mix_VolumeChunk(chunkOf("sounds/shot.wav"), -1), MIX_MAX_VOLUME);
+}
+
+TEST_F(ResourceManagerTest, AMissingSoundIsReportedOnEveryRequest) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        CapturedLog log;
+        EXPECT_FALSE(resources.playSound("sounds/none.wav", 1));
+        const std::string errors = log.errors();
+        EXPECT_EQ(errors.rfind("ERROR: can't load sound 'sounds/none.wav' - ", 0), 0u) << errors;
+        EXPECT_NE(
+            errors.find("\nCannot play sound 'sounds/none.wav' - sound file couldn't be load\n"),
+            std::string::npos)
+            << errors;
+    }
+    EXPECT_TRUE(fake::playedChunks().empty());
+}
+
+TEST_F(ResourceManagerTest, WithoutAMixerEveryRequestFailsAndIsLogged) {
+    Mix_CloseAudio();
+    CapturedLog log;
+    EXPECT_FALSE(resources.playSound("sounds/miss.wav", 1));
+    EXPECT_NE(log.errors().find("Cannot play sound 'sounds/miss.wav' - "), std::string::npos);
+    Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "media/Sprite.h"
-#include "SurfaceHelpers.h"
 #include "media/ResourceManager.h"
 #include "media/SplashImage.h"
 #include "support/ScreenTest.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <SDL.h>
+#include "support/Scripting.h"
 
 #include <functional>
 #include <set>
@@ -14,41 +14,35 @@
 // It tells the screens apart by how they pace themselves rather than by their
 // pictures, so that it still finds its way when pictures or the font are
 // missing: the main menu pauses 20 ms after each frame, the setup screen 15 ms,
-// a round of play begins after a pause of 500 to 1999 ms and runs its frames
-// without pause, and every message screen waits for a press, which the player
-// gives 600 ms after each flip (past the half second in which presses are
-// ignored). Targets are found by their red on the screen.
+// rounds are told by the pause before them, and every message screen waits
+// for a press, which comes 600 ms after each flip. Targets are found by their red.
 class ScriptedPlayer {
 public:
-    struct Point {
-        int x;
-        int y;
-    };
-    struct GameChoice {
+    struct Step {
+        enum Kind { Game, Challenge, HighScores, Exit } kind;
+        // A game: its players, and presses of the Ravav-E-Vidid "+" button
+        // from " none " (1 is "checker", 3 "checker 3", 6 "psycho 3", 9 "red 3").
         int players = 2;
-        // Presses of the Ravav-E-Vidid "+" button from " none ": 1 is
-        // "checker", 3 "checker 3", 6 "psycho 3", 9 "red 3".
         int mode = 0;
-    };
-    struct ChallengeChoice {
-        // Levels won by shooting every target early and near its centre; the
-        // next one is lost by closing the window during its round.
-        int levelsToPass = 1;
+        // A challenge: levels won by shooting every target early and near its
+        // centre; the next one is lost by closing the window during its round.
         // A practice run (joystick button 4 held as it starts) counts every
-        // level as passed: the levels after levelsToPass are each left by
-        // closing the window, to the twentieth. It ends with level 0 and
-        // score 0, which may still rank.
+        // level as passed, so the later levels are each left that way, to the
+        // twentieth; it ends with level 0 and score 0, which may still rank.
+        int levelsToPass = 1;
         bool practice = false;
     };
+    static Step game(int players = 2, int mode = 0) { return {Step::Game, players, mode}; }
+    static Step challenge(int levels = 1, bool practice = false) {
+        return {Step::Challenge, 2, 0, levels, practice};
+    }
+    static Step highScores() { return {Step::HighScores}; }
+    static Step exit() { return {Step::Exit}; }
+
     enum class NameEntry {
         Type,        // type "SOAK" and press END when the keyboard shows
         CloseWindow, // the only way out of the entry without the keyboard picture
         Nothing,     // no entry is shown: the key map cannot be read
-    };
-    struct Step {
-        enum Kind { Game, Challenge, HighScores, Exit } kind;
-        GameChoice game;
-        ChallengeChoice challenge;
     };
 
     // Pictures that cannot be loaded in this run: their buttons are pressed on
@@ -71,42 +65,35 @@ public:
     int levelsStarted() const { return levels; }
     int namesEntered() const { return names; }
 
-    static Step game(int players = 2, int mode = 0);
-    static Step challenge(int levelsToPass = 1, bool practice = false);
-    static Step highScores();
-    static Step exit();
-
 private:
     enum class Phase { Menu, Setup, Game, Challenge, ChallengeEnding, NameEntry, Done };
 
     void onFlip();
-    // The delays since the previous flip, and whether they show a screen that
-    // pauses that long after each frame.
-    std::vector<Uint32> newDelays();
+    // Whether the screen has paused that long after each of its frames for
+    // long enough that its widgets rest.
     bool settledAt(const std::vector<Uint32>& delays, Uint32 pause);
     void enter(Phase next);
+    const Step& current() const { return plan[static_cast<std::size_t>(step)]; }
 
     void inMenu(const std::vector<Uint32>& delays);
-    void inSetup(const std::vector<Uint32>& delays);
-    void inGame(const std::vector<Uint32>& delays);
-    void inChallenge(const std::vector<Uint32>& delays);
+    void inSetup();
+    void inGame(const std::vector<Uint32>& delays, int frame);
+    void inChallenge(int frame);
     void inChallengeEnding(const std::vector<Uint32>& delays);
     void typeNextKey();
     void finishStep();
-
-    void press(Point point);
-    // The centre of a target on the screen, the topmost first; none when no
-    // target of at least that width is there.
-    bool findTarget(int left, int top, int width, int height, int smallest, Point& centre);
-    bool keyboardShown();
+    void press(ScreenPoint point) { fake::click(point.x, point.y); }
+    bool shoot(const SDL_Rect& area);
+    bool broken(const char* picture) const { return brokenPictures.count(picture) != 0; }
 
     std::vector<Step> plan;
-    std::set<std::string> broken;
+    std::set<std::string> brokenPictures;
     NameEntry nameEntry;
     std::function<void(int)> stepDone;
 
     Phase phase = Phase::Menu;
     std::size_t delaysSeen = 0;
+    RoundTracker tracker;
     Uint32 phaseStart = 0;
     Uint32 settledSince = 0;
     bool settled = false;
@@ -116,9 +103,7 @@ private:
     int setupRounds = 10;
     int setupMode = 0;
 
-    bool inRound = false;
     bool shotThisRound = false;
-    int roundFrame = 0;
     int typed = 0;
     int level = 0;
     int messagesAfterLoss = 0;

@@ -22,12 +22,13 @@ void reset();
 Uint32 now();
 void advance(Uint32 milliseconds);
 void setFrameStep(Uint32 milliseconds);
-Uint32 frameStep();
 
 // Events become visible to SDL_PollEvent once the clock reaches their time.
 void push(const SDL_Event& event);
 void pushAt(Uint32 time, const SDL_Event& event);
+// A press and a release at one point, now or at a time.
 void click(int x, int y);
+void clickAt(Uint32 time, int x, int y);
 std::size_t pendingEvents();
 
 SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
@@ -66,10 +67,6 @@ void failAudioInit(bool fail);
 void failJoystickInit(bool fail);
 void failVideoMode(bool fail);
 void failMixer(bool fail);
-
-// Whether flips and rectangle updates reach the window (off unless set): tests
-// read the screen surface, which holds every frame either way.
-void presentFrames(bool present);
 
 // Past this many scripted milliseconds the queue answers a quit request every
 // millisecond, so a screen that would wait forever ends; the fixture then

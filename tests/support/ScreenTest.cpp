@@ -1,5 +1,6 @@
 #include "support/ScreenTest.h"
 
+#include "app/GameMain.h"
 #include "app/Logger.h"
 #include "media/ResourceManager.h"
 
@@ -142,6 +143,35 @@ void ScratchFolder::replaceData(const std::string& name, const char* bytes) {
     fs::remove(file(name));
     if (bytes != nullptr)
         writeFile(file(name), bytes);
+}
+
+void ProgramTest::SetUp() {
+    REQUIRE_FRESH_PROCESS();
+    fake::reset();
+}
+
+void ProgramTest::TearDown() {
+    markSdlShutDown();
+    EXPECT_FALSE(fake::watchdogFired()) << "the program waited past the scripted session";
+}
+
+int ProgramTest::runProgram() {
+    CapturedLog log;
+    const int status = runBrenvik();
+    errors = log.errors();
+    output = log.output();
+    return status;
+}
+
+SurfacePtr makeSurface(int w, int h, int bitsPerPixel) {
+    return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bitsPerPixel, 0, 0, 0, 0));
+}
+
+SurfacePtr filledSurface(int w, int h, Uint32 value) {
+    SurfacePtr surface(
+        SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));
+    SDL_FillRect(surface.get(), nullptr, value);
+    return surface;
 }
 
 std::string readFile(const std::string& path) {

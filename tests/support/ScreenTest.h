@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/ScreenDrawing.h"
 #include "support/FakeSdl.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,23 @@ private:
     std::string folder;
     std::string previous;
 };
+
+// Runs the whole program in this process, in a game folder of its own without
+// "high.dat", so that every start is a first start.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    int runProgram();
+
+    ScratchFolder folder;
+    std::string errors;
+    std::string output;
+};
+
+// Software surfaces for drawing tests; the filled one is 32-bit.
+SurfacePtr makeSurface(int w, int h, int bitsPerPixel);
+SurfacePtr filledSurface(int w, int h, Uint32 value);
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
