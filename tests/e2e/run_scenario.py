@@ -13,9 +13,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from brenvik_e2e.scenario import main  # noqa: E402
 from scenarios import challenge, free_game, package, start  # noqa: E402
 
-ALL = {}
-for module in (start, free_game, challenge, package):
-    ALL.update(module.SCENARIOS)
-
 if __name__ == "__main__":
-    sys.exit(main(ALL))
+    sys.exit(main({**start.SCENARIOS, **free_game.SCENARIOS, **challenge.SCENARIOS,
+                   **package.SCENARIOS}))

@@ -1,46 +1,23 @@
-"""Recognising the game's start-up and main menu in screenshots.
-
-A check takes a screenshot and answers true or false, so that Watcher.until
-can wait on it."""
+"""The game's window, start-up and main menu as screenshots show them. A check
+takes a screenshot and answers, so that Watcher.until can wait on it."""
 
 import os
 
-from . import colours
-from .pictures import read_png
-from .xserver import HEIGHT, WIDTH
+from .pictures import NAMED_COLOURS, is_black, read_png
+from .xserver import HEIGHT, WIDTH, XServerError
 
 CYAN = (0, 255, 255)
+WINDOW_TITLE = "Brenvik by Tolvane"
 SPLASHES = ("images/splash-brenvik.png", "images/splash-tolvane.png")
-
-# The four main menu buttons rest centred on the middles of the screen's
-# quarters; each is painted mostly in its own colour.
-MENU_BUTTON_SIZE = (112, 84)
-MENU_BUTTONS = {
-    "play": ((80, 60), "green"),
-    "challenge": ((240, 60), "orange"),
-    "high": ((80, 180), "blue"),
-    "exit": ((240, 180), "red"),
-}
-
-
-def centred(width, height):
-    """The rectangle (x, y, w, h) of a picture centred on the screen."""
-    return (WIDTH - width) // 2, (HEIGHT - height) // 2, width, height
+# The four main menu buttons, 112 x 84, rest centred on the middles of the
+# screen's quarters; each is painted mostly in its own colour.
+MENU_BUTTONS = {"play": ((80, 60), "green"), "challenge": ((240, 60), "orange"),
+                "high": ((80, 180), "blue"), "exit": ((240, 180), "red")}
 
 
 def mostly_black(shot, share=0.995):
     """At most half a percent of the screen is anything but black."""
-    return shot.count(None, lambda c: not colours.is_black(c)) <= (1.0 - share) * WIDTH * HEIGHT
-
-
-def black_outside(shot, rect, allowed=0):
-    left, top, w, h = rect
-    lit = 0
-    for x, y, colour in shot.pixels():
-        inside = left <= x < left + w and top <= y < top + h
-        if not inside and not colours.is_black(colour):
-            lit += 1
-    return lit <= allowed
+    return shot.count(None, lambda c: not is_black(c)) <= (1.0 - share) * WIDTH * HEIGHT
 
 
 def shows_picture(shot, picture, left, top, share=0.95, step=2, min_brightness=0.9,
@@ -58,10 +35,9 @@ def shows_picture(shot, picture, left, top, share=0.95, step=2, min_brightness=0
         for x in range(0, picture.width, step):
             expected = picture.pixel(x, y)
             sx, sy = left + x, top + y
-            if (expected == CYAN or colours.is_black(expected)
-                    or not (0 <= sx < shot.width and 0 <= sy < shot.height)):
-                continue
-            pairs.append((expected, shot.pixel(sx, sy)))
+            if (expected != CYAN and not is_black(expected)
+                    and 0 <= sx < shot.width and 0 <= sy < shot.height):
+                pairs.append((expected, shot.pixel(sx, sy)))
     if not pairs:
         return False
     brightness = sum(map(sum, (a for _, a in pairs))) / sum(map(sum, (e for e, _ in pairs)))
@@ -72,40 +48,55 @@ def shows_picture(shot, picture, left, top, share=0.95, step=2, min_brightness=0
     return matched >= share * len(pairs)
 
 
-class StartUp:
-    """The splash pictures of the game folder, to recognise them on screen."""
+def splash_shown(folder, index):
+    """A check: the splash picture, centred and faded in, on a black screen."""
+    name = SPLASHES[index]
+    picture = read_png(os.path.join(folder, name))
+    left, top = (WIDTH - picture.width) // 2, (HEIGHT - picture.height) // 2
 
-    def __init__(self, game_folder):
-        self.splashes = [(name, read_png(os.path.join(game_folder, name))) for name in SPLASHES]
+    def check(shot):
+        lit_outside = sum(1 for x, y, colour in shot.pixels() if not is_black(colour) and not (
+            left <= x < left + picture.width and top <= y < top + picture.height))
+        return lit_outside == 0 and shows_picture(shot, picture, left, top)
 
-    def splash_shown(self, index):
-        name, picture = self.splashes[index]
-        rect = centred(picture.width, picture.height)
-
-        def check(shot):
-            return shows_picture(shot, picture, rect[0], rect[1]) and black_outside(shot, rect)
-
-        check.description = "the splash %s, centred and faded in" % name
-        return check
-
-
-def menu_button_rect(name):
-    (cx, cy), _ = MENU_BUTTONS[name]
-    w, h = MENU_BUTTON_SIZE
-    return cx - w // 2, cy - h // 2, w, h
-
-
-def menu_button_centre(name):
-    return MENU_BUTTONS[name][0]
+    check.description = "the splash %s, centred and faded in" % name
+    return check
 
 
 def menu_buttons_resting(shot, share=0.6):
-    """Each of the four buttons covers its place with its own colour: green play
-    top left, orange challenge top right, blue high scores bottom left, red
-    exit bottom right."""
-    w, h = MENU_BUTTON_SIZE
-    for name, (_, colour) in MENU_BUTTONS.items():
-        if shot.count(menu_button_rect(name), colours.NAMED[colour]) < share * w * h:
-            return False
-    return True
+    """Each of the four buttons covers its place with its own colour."""
+    return all(shot.count((cx - 56, cy - 42, 112, 84), NAMED_COLOURS[colour]) >= share * 112 * 84
+               for (cx, cy), colour in MENU_BUTTONS.values())
 
+
+def game_window(screen):
+    """A check: the game's window, by its exact title, covers the whole screen
+    and carries the game's 32 x 32 icon."""
+
+    def check(_shot):
+        for window in screen.windows_titled(WINDOW_TITLE):
+            try:
+                if (screen.window_geometry(window) == (0, 0, 320, 240)
+                        and screen.window_icon_size(window) == (32, 32)):
+                    return window
+            except XServerError:
+                pass  # a window SDL replaced while it set the video mode
+        return None
+
+    return check
+
+
+def reach_main_menu(watch, folder):
+    """Waits through both splashes to the resting main menu."""
+    for index in (0, 1):
+        check = splash_shown(folder, index)
+        watch.until(check.description, check)
+    watch.until("the four main menu buttons at rest", menu_buttons_resting)
+
+
+def choose(watch, name):
+    """Clicks a main menu button (play, challenge, high or exit) and, but for
+    exit, waits until the buttons have left their places."""
+    watch.screen.click(*MENU_BUTTONS[name][0])
+    if name != "exit":
+        watch.until("the main menu buttons leaving", lambda shot: not menu_buttons_resting(shot))
