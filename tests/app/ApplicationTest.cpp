@@ -14,14 +14,14 @@ const std::string NO_HIGH_SCORES = "ERROR: can't load high scores!\n";
 using WholeProgram = ProgramTest;
 
 TEST_F(WholeProgram, AFailedStartReportsAndEndsWithMinusOne) {
-    fake::failSdlInit(true);
+    fake::fail(fake::SDL_START);
     EXPECT_EQ(runProgram(), -1);
     EXPECT_EQ(errors, BANNER + "FATAL ERROR: SDL initialization failed\n" + FAILED);
     EXPECT_EQ(output, "\n");
 }
 
 TEST_F(WholeProgram, AMissingDisplayReportsAndEndsWithMinusOne) {
-    fake::failVideoMode(true);
+    fake::fail(fake::VIDEO_MODE);
     EXPECT_EQ(runProgram(), -1);
     EXPECT_EQ(errors, BANNER + "ERROR: SDL screen is NULL\n" + FAILED);
 }
@@ -45,8 +45,8 @@ TEST_F(WholeProgram, NormalStartShowsBothSplashesThenTheMenuAndQuitsWithZero) {
 }
 
 TEST_F(WholeProgram, StartWithoutAudioStillReachesTheMenu) {
-    fake::failAudioInit(true);
-    fake::failMixer(true);
+    fake::fail(fake::AUDIO_START);
+    fake::fail(fake::MIXER_START);
     fake::push(fake::quitRequest());
     EXPECT_EQ(runProgram(), 0);
     EXPECT_EQ(errors, BANNER +

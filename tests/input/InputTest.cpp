@@ -39,7 +39,7 @@ TEST_F(JoystickTest, OnlyTheFirstOfTwoIsOpenedAndDescribed) {
 
 TEST_F(JoystickTest, AFailedStartIsReportedAndPlayGoesOn) {
     fake::setJoysticks({});
-    fake::failJoystickInit(true);
+    fake::fail(fake::JOYSTICK_START);
     CapturedLog log;
     EXPECT_FALSE(Input::instance().isButtonPressed(6));
     EXPECT_EQ(log.errors(), "ERROR: Joystick initialization failed\n");

@@ -137,8 +137,8 @@ INSTANTIATE_TEST_SUITE_P(EachDataFile, DamagedData, ::testing::ValuesIn(damageCa
 using WholeProgram = ProgramTest;
 
 TEST_F(WholeProgram, WithoutSoundOrJoystickPlayGoesOnSilently) {
-    fake::failAudioInit(true);
-    fake::failMixer(true);
+    fake::fail(fake::AUDIO_START);
+    fake::fail(fake::MIXER_START);
     fake::setJoysticks({});
     ScriptedPlayer player(
         {ScriptedPlayer::game(), ScriptedPlayer::challenge(1), ScriptedPlayer::exit()});

@@ -9,9 +9,7 @@
 //     brenvik_soak full-challenge     (peak memory of a practice run of all levels)
 #include "ScriptedPlayer.h"
 #include "app/GameMain.h"
-#include "support/FakeSdl.h"
 
-#include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <cstdio>
@@ -30,19 +28,10 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 namespace {
 
 namespace fs = std::filesystem;
+using Player = ScriptedPlayer;
 
-// The session's size; a shorter one can be asked for on the command line.
-int GAMES = 500;
-int CHALLENGES = 50;
 constexpr int WARM_UP_GAMES = 50;
 constexpr long MOST_GROWTH = 1024 * 1024;
-
-// The memory whose growth is measured. Under AddressSanitizer the resident
-// size also holds the sanitizer's own records (every new call path of an
-// allocation is kept for good, and freed blocks wait before reuse), so there
-// it is the program's live heap as the sanitizer's allocator counts it; in a
-// normal build it is the resident size itself.
-long measuredBytes();
 
 long residentBytes() {
     std::ifstream statm("/proc/self/statm");
@@ -52,52 +41,11 @@ long residentBytes() {
     return resident * sysconf(_SC_PAGESIZE);
 }
 
-// Every tenth step is a challenge, which wins up to four levels before it
-// loses one; the games change between two, three and four players and the
-// black, the still checker and the scrolling checker background.
-std::vector<ScriptedPlayer::Step> session(std::vector<bool>& isGame) {
-    std::vector<ScriptedPlayer::Step> steps;
-    int games = 0;
-    int challenges = 0;
-    while (games < GAMES || challenges < CHALLENGES) {
-        const bool challenge =
-            challenges < CHALLENGES && (steps.size() % 11 == 10 || games == GAMES);
-        if (challenge) {
-            steps.push_back(ScriptedPlayer::challenge(challenges % 5));
-            ++challenges;
-        } else {
-            const int modes[] = {0, 1, 3};
-            steps.push_back(
-                ScriptedPlayer::game(2 + games % 3, modes[games % 3 == 0 ? 2 : games % 2]));
-            ++games;
-        }
-        isGame.push_back(!challenge);
-    }
-    steps.push_back(ScriptedPlayer::exit());
-    isGame.push_back(false);
-    return steps;
-}
-
-// Takes the game's log: keeps its beginning for a report and only counts the
-// rest, so that the log does not grow the memory being measured.
-class LogStart : public std::streambuf {
-public:
-    const std::string& start() const { return kept; }
-    long bytes() const { return count; }
-
-protected:
-    int overflow(int c) override {
-        if (kept.size() < 2000)
-            kept += static_cast<char>(c);
-        ++count;
-        return c;
-    }
-
-private:
-    std::string kept;
-    long count = 0;
-};
-
+// The memory whose growth is measured. Under AddressSanitizer the resident
+// size also holds the sanitizer's own records (every new call path of an
+// allocation is kept for good, and freed blocks wait before reuse), so there
+// it is the program's live heap as the sanitizer's allocator counts it; in a
+// normal build it is the resident size itself.
 long measuredBytes() {
 #if defined(__SANITIZE_ADDRESS__)
     return static_cast<long>(__sanitizer_get_current_allocated_bytes());
@@ -106,111 +54,109 @@ long measuredBytes() {
 #endif
 }
 
-// A game folder of its own: links to the data, and room for "high.dat".
-std::string scratchFolder() {
-    char pattern[] = "/tmp/brenvik-soak-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    if (made == nullptr)
-        return std::string();
-    const fs::path data = fs::current_path();
-    for (const char* kind : {"images", "fonts", "sounds"})
-        fs::create_directory_symlink(data / kind, fs::path(made) / kind);
-    return made;
-}
-
 long peakResidentBytes() {
     std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
+    for (std::string line; std::getline(status, line);)
         if (line.rfind("VmHWM:", 0) == 0)
             return std::atol(line.c_str() + 6) * 1024;
-    }
     return 0;
 }
+
+// Every eleventh step is a challenge, which wins up to four levels before it
+// loses one; the games change between two, three and four players and the
+// black, the still checker and the scrolling checker background.
+std::vector<Player::Step> session(int games, int challenges) {
+    std::vector<Player::Step> steps;
+    for (int game = 0, challenge = 0; game < games || challenge < challenges;) {
+        if (challenge < challenges && (steps.size() % 11 == 10 || game == games)) {
+            steps.push_back(Player::challenge(challenge++ % 5));
+        } else {
+            const int modes[] = {0, 1, 3};
+            steps.push_back(Player::game(2 + game % 3, modes[game % 3 == 0 ? 2 : game % 2]));
+            ++game;
+        }
+    }
+    steps.push_back(Player::exit());
+    return steps;
+}
+
+// Takes the game's log: keeps its beginning for a report and only counts the
+// rest, so that the log does not grow the memory being measured.
+class LogStart : public std::streambuf {
+public:
+    LogStart() : oldErr(std::cerr.rdbuf(this)), oldOut(std::cout.rdbuf(this)) {}
+    ~LogStart() override {
+        std::cerr.rdbuf(oldErr);
+        std::cout.rdbuf(oldOut);
+    }
+    std::string kept;
+    long bytes = 0;
+
+protected:
+    int overflow(int c) override {
+        if (kept.size() < 2000)
+            kept += static_cast<char>(c);
+        ++bytes;
+        return c;
+    }
+
+private:
+    std::streambuf* oldErr;
+    std::streambuf* oldOut;
+};
 
 // The memory figure of a full challenge: the program is started, shows the
 // high scores, and plays a practice run through all twenty levels with their
 // backgrounds (the first thirteen won by shooting, the rest left), then exits.
-int fullChallenge() {
+bool fullChallenge() {
     fake::setJoysticks({"Scripted pad"});
     fake::holdButton(4, true);
-    ScriptedPlayer player({ScriptedPlayer::highScores(), ScriptedPlayer::challenge(13, true),
-                           ScriptedPlayer::exit()});
+    Player player({Player::highScores(), Player::challenge(13, true), Player::exit()});
     long beforeChallenge = 0;
     player.onStepDone([&](int step) {
         if (step == 0)
             beforeChallenge = peakResidentBytes();
     });
-    LogStart log;
-    std::streambuf* oldErr = std::cerr.rdbuf(&log);
-    std::streambuf* oldOut = std::cout.rdbuf(&log);
-    const int status = runBrenvik();
-    std::cerr.rdbuf(oldErr);
-    std::cout.rdbuf(oldOut);
+    int status = 0;
+    {
+        LogStart log;
+        status = runBrenvik();
+    }
     std::printf("full challenge: exit status %d, %d levels, %d shots; peak resident %ld KB "
                 "after the start and the high scores, %ld KB after the challenge\n",
                 status, player.levelsStarted(), player.shotsFired(), beforeChallenge / 1024,
                 peakResidentBytes() / 1024);
-    return status == 0 && player.levelsStarted() == 20 && player.stepsDone() == 3 &&
-                   !fake::watchdogFired()
-               ? 0
-               : 1;
+    return status == 0 && player.levelsStarted() == 20 && player.stepsDone() == 3;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const bool challengeOnly = argc == 2 && std::string(argv[1]) == "full-challenge";
-    if (argc == 3) {
-        GAMES = std::atoi(argv[1]);
-        CHALLENGES = std::atoi(argv[2]);
-    }
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (chdir(BRENVIK_GAME_DIR) != 0)
-        return 2;
-    const std::string folder = scratchFolder();
-    if (folder.empty() || chdir(folder.c_str()) != 0)
-        return 2;
-
-    fake::reset();
-    fake::setWatchdog(3000u * 1000u * 1000u);
-    if (challengeOnly) {
-        const int result = fullChallenge();
-        std::fflush(nullptr);
-        std::_Exit(result);
-    }
-    std::vector<bool> isGame;
-    const std::vector<ScriptedPlayer::Step> steps = session(isGame);
-    ScriptedPlayer player(steps);
+bool soak(int games, int challenges) {
+    const std::vector<Player::Step> steps = session(games, challenges);
+    Player player(steps);
     int gamesDone = 0;
-    long afterWarmUp = 0;
-    long atTheEnd = 0;
-    long residentAfterWarmUp = 0;
-    long residentAtTheEnd = 0;
+    long measured[2] = {0, 0}; // after the warm-up games, at the exit button
+    long resident[2] = {0, 0};
     player.onStepDone([&](int step) {
         player.forgetHistory();
-        if (isGame[static_cast<std::size_t>(step)] && ++gamesDone == WARM_UP_GAMES) {
-            afterWarmUp = measuredBytes();
-            residentAfterWarmUp = residentBytes();
-        }
+        const bool warmedUp =
+            steps[std::size_t(step)].kind == Player::Step::Game && ++gamesDone == WARM_UP_GAMES;
         // The last step presses the exit button: the program still holds all it had.
-        if (step + 1 == static_cast<int>(steps.size())) {
-            atTheEnd = measuredBytes();
-            residentAtTheEnd = residentBytes();
+        const bool last = step + 1 == static_cast<int>(steps.size());
+        if (warmedUp || last) {
+            measured[last] = measuredBytes();
+            resident[last] = residentBytes();
         }
         if (step % 50 == 49)
             std::fprintf(stderr, "soak: %d steps, measured %ld KB, resident %ld KB\n", step + 1,
                          measuredBytes() / 1024, residentBytes() / 1024);
     });
-
     int status = 0;
-    LogStart log;
+    std::string logStart;
+    long logBytes = 0;
     {
-        std::streambuf* oldErr = std::cerr.rdbuf(&log);
-        std::streambuf* oldOut = std::cout.rdbuf(&log);
+        LogStart log;
         status = runBrenvik();
-        std::cerr.rdbuf(oldErr);
-        std::cout.rdbuf(oldOut);
+        logStart = log.kept;
+        logBytes = log.bytes;
     }
 
     std::printf("soak: exit status %d, %d of %zu steps, %d games, %d rounds, %d shots, "
@@ -223,15 +169,40 @@ int main(int argc, char** argv) {
     const char* measure = "resident";
 #endif
     std::printf("soak: %s after %d games %ld KB, at the exit button %ld KB, growth %ld KB\n",
-                measure, WARM_UP_GAMES, afterWarmUp / 1024, atTheEnd / 1024,
-                (atTheEnd - afterWarmUp) / 1024);
+                measure, WARM_UP_GAMES, measured[0] / 1024, measured[1] / 1024,
+                (measured[1] - measured[0]) / 1024);
     std::printf("soak: resident after %d games %ld KB, at the exit button %ld KB\n", WARM_UP_GAMES,
-                residentAfterWarmUp / 1024, residentAtTheEnd / 1024);
-    bool passed = status == 0 && player.stepsDone() == static_cast<int>(steps.size()) &&
-                  !fake::watchdogFired() && atTheEnd - afterWarmUp < MOST_GROWTH;
+                resident[0] / 1024, resident[1] / 1024);
+    const bool passed = status == 0 && player.stepsDone() == static_cast<int>(steps.size()) &&
+                        measured[1] - measured[0] < MOST_GROWTH;
     if (!passed)
-        std::printf("soak: FAILED; the game's log (%ld bytes) began with:\n%s\n", log.bytes(),
-                    log.start().c_str());
+        std::printf("soak: FAILED; the game's log (%ld bytes) began with:\n%s\n", logBytes,
+                    logStart.c_str());
+    return passed;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // A game folder of its own: links to the data, and room for "high.dat".
+    char pattern[] = "/tmp/brenvik-soak-XXXXXX";
+    const char* folder = mkdtemp(pattern);
+    if (chdir(BRENVIK_GAME_DIR) != 0 || folder == nullptr)
+        return 2;
+    for (const char* kind : {"images", "fonts", "sounds"})
+        fs::create_directory_symlink(fs::current_path() / kind, fs::path(folder) / kind);
+    if (chdir(folder) != 0)
+        return 2;
+
+    fake::reset();
+    fake::setWatchdog(3000u * 1000u * 1000u);
+    bool passed =
+        argc == 2 && std::string(argv[1]) == "full-challenge"
+            ? fullChallenge()
+            : soak(argc == 3 ? std::atoi(argv[1]) : 500, argc == 3 ? std::atoi(argv[2]) : 50);
+    passed = passed && !fake::watchdogFired();
 
     if (SDL_WasInit(SDL_INIT_AUDIO) != 0)
         Mix_CloseAudio();

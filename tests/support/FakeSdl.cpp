@@ -1,6 +1,7 @@
 #include "support/FakeSdl.h"
 
 #include <deque>
+#include <set>
 
 namespace {
 
@@ -24,14 +25,9 @@ struct Script {
     std::vector<Mix_Chunk*> played;
     bool joystickScripted = false;
     std::vector<std::string> joystickNames;
-    int joystickButtons = 0;
     int joystickAxes = 0;
     std::vector<bool> heldButtons;
-    bool failSdlInit = false;
-    bool failAudioInit = false;
-    bool failJoystickInit = false;
-    bool failVideoMode = false;
-    bool failMixer = false;
+    std::set<fake::Failure> failures;
     Uint32 watchdog = START_TIME + 30 * 60 * 1000;
     bool watchdogFired = false;
     Uint32 lastWatchdogQuit = 0;
@@ -42,12 +38,15 @@ Script& script() {
     return theScript;
 }
 
+bool failing(fake::Failure what) {
+    return script().failures.count(what) != 0;
+}
+
 // Stands in for an opened joystick handle; never dereferenced by SDL.
 int scriptedJoystick;
 
 SDL_Event mouseButton(Uint8 type, int x, int y, Uint8 button) {
     SDL_Event event{};
-    event.type = type;
     event.button.type = type;
     event.button.button = button;
     event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
@@ -105,13 +104,13 @@ std::size_t pendingEvents() {
 SDL_Event mouseDown(int x, int y, Uint8 button) {
     return mouseButton(SDL_MOUSEBUTTONDOWN, x, y, button);
 }
+
 SDL_Event mouseUp(int x, int y, Uint8 button) {
     return mouseButton(SDL_MOUSEBUTTONUP, x, y, button);
 }
 
 SDL_Event mouseMotion(int x, int y) {
     SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
     event.motion.type = SDL_MOUSEMOTION;
     event.motion.x = static_cast<Uint16>(x);
     event.motion.y = static_cast<Uint16>(y);
@@ -120,7 +119,6 @@ SDL_Event mouseMotion(int x, int y) {
 
 SDL_Event keyDown(SDLKey key) {
     SDL_Event event{};
-    event.type = SDL_KEYDOWN;
     event.key.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
@@ -136,6 +134,7 @@ SDL_Event quitRequest() {
 void onFrame(std::function<void(int)> hook) {
     script().frameHook = std::move(hook);
 }
+
 void onDelay(std::function<void(Uint32)> hook) {
     script().delayHook = std::move(hook);
 }
@@ -143,61 +142,54 @@ void onDelay(std::function<void(Uint32)> hook) {
 void onUpdate(std::function<void()> hook) {
     script().updateHook = std::move(hook);
 }
+
 int flips() {
     return script().flips;
 }
+
 const std::vector<Uint32>& delays() {
     return script().delays;
 }
+
 const std::vector<Mix_Chunk*>& playedChunks() {
     return script().played;
 }
+
 void clearHistory() {
     script().delays.clear();
     script().played.clear();
 }
 
 void setJoysticks(const std::vector<std::string>& names, int buttons, int axes) {
-    Script& s = script();
-    s.joystickScripted = true;
-    s.joystickNames = names;
-    s.joystickButtons = buttons;
-    s.joystickAxes = axes;
-    s.heldButtons.assign(static_cast<std::size_t>(buttons), false);
+    script().joystickScripted = true;
+    script().joystickNames = names;
+    script().joystickAxes = axes;
+    script().heldButtons.assign(static_cast<std::size_t>(buttons), false);
 }
 
 void holdButton(int button, bool held) {
-    Script& s = script();
-    if (button >= 0 && button < static_cast<int>(s.heldButtons.size()))
-        s.heldButtons[static_cast<std::size_t>(button)] = held;
+    auto& buttons = script().heldButtons;
+    if (button >= 0 && button < static_cast<int>(buttons.size()))
+        buttons[static_cast<std::size_t>(button)] = held;
 }
 
-void failSdlInit(bool fail) {
-    script().failSdlInit = fail;
-}
-void failAudioInit(bool fail) {
-    script().failAudioInit = fail;
-}
-void failJoystickInit(bool fail) {
-    script().failJoystickInit = fail;
-}
-void failVideoMode(bool fail) {
-    script().failVideoMode = fail;
-}
-void failMixer(bool fail) {
-    script().failMixer = fail;
+void fail(Failure what) {
+    script().failures.insert(what);
 }
 
 void setWatchdog(Uint32 milliseconds) {
     script().watchdog = script().clock + milliseconds;
 }
+
 bool watchdogFired() {
     return script().watchdogFired;
 }
 
 } // namespace fake
 
-// The wrapped SDL functions. __real_ names reach the library itself.
+// The wrapped SDL functions. __real_ names reach the library itself. Frames
+// are drawn into the screen surface, which the tests read, and never presented
+// to a window: that would cost more than drawing a whole frame.
 extern "C" {
 
 int __real_SDL_Init(Uint32 flags);
@@ -220,10 +212,8 @@ Uint32 __wrap_SDL_GetTicks(void) {
 void __wrap_SDL_Delay(Uint32 milliseconds) {
     script().delays.push_back(milliseconds);
     fake::advance(milliseconds);
-    if (script().delayHook) {
-        auto hook = script().delayHook;
+    if (auto hook = script().delayHook)
         hook(milliseconds);
-    }
 }
 
 int __wrap_SDL_PollEvent(SDL_Event* event) {
@@ -255,28 +245,21 @@ int __wrap_SDL_PollEvent(SDL_Event* event) {
     return 0;
 }
 
-// Frames are drawn into the screen surface, which the tests read, and never
-// presented to a window: that would cost more than drawing a whole frame.
 int __wrap_SDL_Flip(SDL_Surface*) {
-    Script& s = script();
-    s.flips += 1;
-    fake::advance(s.frameStep);
-    if (s.frameHook) {
-        auto hook = s.frameHook; // the hook may replace itself
-        hook(s.flips);
-    }
+    script().flips += 1;
+    fake::advance(script().frameStep);
+    if (auto hook = script().frameHook) // a copy: the hook may replace itself
+        hook(script().flips);
     return 0;
 }
 
 void __wrap_SDL_UpdateRect(SDL_Surface*, Sint32, Sint32, Uint32, Uint32) {
-    if (script().updateHook) {
-        auto hook = script().updateHook;
+    if (auto hook = script().updateHook)
         hook();
-    }
 }
 
 int __wrap_SDL_Init(Uint32 flags) {
-    if (script().failSdlInit) {
+    if (failing(fake::SDL_START)) {
         SDL_SetError("scripted failure");
         return -1;
     }
@@ -284,21 +267,18 @@ int __wrap_SDL_Init(Uint32 flags) {
 }
 
 int __wrap_SDL_InitSubSystem(Uint32 flags) {
-    if ((flags & SDL_INIT_AUDIO) && script().failAudioInit)
-        return -1;
-    if ((flags & SDL_INIT_JOYSTICK) && script().failJoystickInit)
+    if (((flags & SDL_INIT_AUDIO) && failing(fake::AUDIO_START)) ||
+        ((flags & SDL_INIT_JOYSTICK) && failing(fake::JOYSTICK_START)))
         return -1;
     return __real_SDL_InitSubSystem(flags);
 }
 
 SDL_Surface* __wrap_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags) {
-    if (script().failVideoMode)
-        return nullptr;
-    return __real_SDL_SetVideoMode(width, height, bpp, flags);
+    return failing(fake::VIDEO_MODE) ? nullptr : __real_SDL_SetVideoMode(width, height, bpp, flags);
 }
 
 int __wrap_Mix_OpenAudio(int frequency, Uint16 format, int channels, int chunksize) {
-    if (script().failMixer) {
+    if (failing(fake::MIXER_START)) {
         SDL_SetError("scripted failure");
         return -1;
     }
@@ -310,57 +290,53 @@ int __wrap_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ti
     return __real_Mix_PlayChannelTimed(channel, chunk, loops, ticks);
 }
 
+// The scripted joystick: only the first one opens.
 int __wrap_SDL_NumJoysticks(void) {
-    if (script().joystickScripted)
-        return static_cast<int>(script().joystickNames.size());
-    return __real_SDL_NumJoysticks();
-}
-
-SDL_Joystick* __wrap_SDL_JoystickOpen(int index) {
-    if (script().joystickScripted)
-        return index == 0 && !script().joystickNames.empty()
-                   ? reinterpret_cast<SDL_Joystick*>(&scriptedJoystick)
-                   : nullptr;
-    return __real_SDL_JoystickOpen(index);
+    const Script& s = script();
+    return s.joystickScripted ? static_cast<int>(s.joystickNames.size())
+                              : __real_SDL_NumJoysticks();
 }
 
 int __wrap_SDL_JoystickOpened(int index) {
-    if (script().joystickScripted)
-        return index == 0 && !script().joystickNames.empty() ? 1 : 0;
-    return __real_SDL_JoystickOpened(index);
+    const Script& s = script();
+    if (!s.joystickScripted)
+        return __real_SDL_JoystickOpened(index);
+    return index == 0 && !s.joystickNames.empty() ? 1 : 0;
+}
+
+SDL_Joystick* __wrap_SDL_JoystickOpen(int index) {
+    if (!script().joystickScripted)
+        return __real_SDL_JoystickOpen(index);
+    return __wrap_SDL_JoystickOpened(index) ? reinterpret_cast<SDL_Joystick*>(&scriptedJoystick)
+                                            : nullptr;
 }
 
 const char* __wrap_SDL_JoystickName(int index) {
-    if (script().joystickScripted) {
-        const auto& names = script().joystickNames;
-        return index >= 0 && index < static_cast<int>(names.size())
-                   ? names[static_cast<std::size_t>(index)].c_str()
-                   : nullptr;
-    }
-    return __real_SDL_JoystickName(index);
+    const auto& names = script().joystickNames;
+    if (!script().joystickScripted)
+        return __real_SDL_JoystickName(index);
+    return index >= 0 && index < static_cast<int>(names.size())
+               ? names[static_cast<std::size_t>(index)].c_str()
+               : nullptr;
 }
 
 int __wrap_SDL_JoystickNumAxes(SDL_Joystick* joystick) {
-    if (script().joystickScripted)
-        return script().joystickAxes;
-    return __real_SDL_JoystickNumAxes(joystick);
+    return script().joystickScripted ? script().joystickAxes : __real_SDL_JoystickNumAxes(joystick);
 }
 
 int __wrap_SDL_JoystickNumButtons(SDL_Joystick* joystick) {
-    if (script().joystickScripted)
-        return script().joystickButtons;
-    return __real_SDL_JoystickNumButtons(joystick);
+    return script().joystickScripted ? static_cast<int>(script().heldButtons.size())
+                                     : __real_SDL_JoystickNumButtons(joystick);
 }
 
 Uint8 __wrap_SDL_JoystickGetButton(SDL_Joystick* joystick, int button) {
-    if (script().joystickScripted) {
-        const auto& held = script().heldButtons;
-        return button >= 0 && button < static_cast<int>(held.size()) &&
-                       held[static_cast<std::size_t>(button)]
-                   ? 1
-                   : 0;
-    }
-    return __real_SDL_JoystickGetButton(joystick, button);
+    if (!script().joystickScripted)
+        return __real_SDL_JoystickGetButton(joystick, button);
+    const auto& held = script().heldButtons;
+    return button >= 0 && button < static_cast<int>(held.size()) &&
+                   held[static_cast<std::size_t>(button)]
+               ? 1
+               : 0;
 }
 
 } // extern "C"

@@ -61,12 +61,9 @@ void clearHistory();
 void setJoysticks(const std::vector<std::string>& names, int buttons = 8, int axes = 2);
 void holdButton(int button, bool held);
 
-// Start-up failures.
-void failSdlInit(bool fail);
-void failAudioInit(bool fail);
-void failJoystickInit(bool fail);
-void failVideoMode(bool fail);
-void failMixer(bool fail);
+// Start-up calls that fail from now on.
+enum Failure { SDL_START, AUDIO_START, JOYSTICK_START, VIDEO_MODE, MIXER_START };
+void fail(Failure what);
 
 // Past this many scripted milliseconds the queue answers a quit request every
 // millisecond, so a screen that would wait forever ends; the fixture then
