@@ -44,68 +44,12 @@ TEST_F(WholeProgram, NormalStartShowsBothSplashesThenTheMenuAndQuitsWithZero) {
     EXPECT_LT(fake::now() - start, 4500u + 600u);
 }
 
-TEST_F(WholeProgram, StartWithoutAudioStillReachesTheMenu) {
-    fake::fail(fake::AUDIO_START);
-    fake::fail(fake::MIXER_START);
-    fake::push(fake::quitRequest());
-    EXPECT_EQ(runProgram(), 0);
-    EXPECT_EQ(errors, BANNER +
-                          "ERROR: Can't initialize audio!\n"
-                          "ERROR: Cannot initialize audio mixer\n" +
-                          NO_HIGH_SCORES + "\n");
-}
-
-TEST_F(WholeProgram, TheExitButtonEndsTheProgramWithZero) {
-    // The click waits in the queue until its time, when the menu rests.
-    const Uint32 start = fake::now();
-    fake::clickAt(start + 6000, 240, 180);
-    EXPECT_EQ(runProgram(), 0);
-    EXPECT_EQ(errors, BANNER + NO_HIGH_SCORES + "\n");
-    EXPECT_GE(fake::now(), start + 6000 + 600) << "the buttons flew out first";
-    EXPECT_LT(fake::now(), start + 6000 + 700);
-    EXPECT_EQ(fake::playedChunks().size(), 2u) << "the press and the choice";
-}
-
 bool mainMenuAtRest() {
     return pictureAt("images/playbutton.png", 24, 18) &&
            pictureAt("images/exitbutton.png", 184, 138);
 }
 bool setupAtRest() {
     return pictureAt("images/plus.png", 162, 204) && pictureAt("images/playbutton.png", 208, 156);
-}
-
-TEST_F(WholeProgram, AFreeGameStartsWithTheChosenDistractionAndComesBackToTheMenu) {
-    // Without the "psycho" picture, the attempt to load it for the game shows
-    // in the log: the program asked for the chosen mode's background.
-    folder.replaceData("images/rwbg2.png", nullptr);
-    fake::setJoysticks({"Scripted pad"});
-    enum class Step { Menu, Setup, Playing, BackInMenu, Leaving } step = Step::Menu;
-    Uint32 started = 0;
-    Timeline timeline;
-    timeline.everyFrame([&] {
-        if (step == Step::Menu && mainMenuAtRest()) {
-            fake::click(80, 60);
-            step = Step::Setup;
-        } else if (step == Step::Setup && setupAtRest()) {
-            for (int press = 0; press < 6; ++press) // " none " to "psycho 3"
-                fake::click(177, 225);
-            fake::click(264, 198);
-            started = fake::now();
-            step = Step::Playing;
-        } else if (step == Step::Playing && fake::now() >= started + 300) {
-            // Once the setup screen has gone, joystick button 6 leaves the game.
-            fake::holdButton(6, true);
-            step = Step::BackInMenu;
-        } else if (step == Step::BackInMenu && mainMenuAtRest()) {
-            fake::holdButton(6, false);
-            fake::click(240, 180);
-            step = Step::Leaving;
-        }
-    });
-    EXPECT_EQ(runProgram(), 0);
-    EXPECT_TRUE(step == Step::Leaving) << "the menu came back after the game";
-    EXPECT_NE(errors.find("ERROR: can't load image 'images/rwbg2.png'"), std::string::npos)
-        << errors;
 }
 
 TEST_F(WholeProgram, WindowCloseOnTheSetupScreenGoesBackToTheMenuNotOut) {

@@ -6,7 +6,6 @@
 #include "support/Scripting.h"
 
 #include <map>
-#include <memory>
 
 namespace {
 
@@ -73,17 +72,8 @@ TEST_F(NameEntryTest, TheNameIsCentredHalfwayBetweenTheTopAndTheKeyboard) {
     pressKeys("MMMM\r");
     SDL_Rect box{0, 0, 0, 0};
     fake::onFrame([&](int frame) {
-        if (frame != 5)
-            return;
-        int left = 320, right = -1, top = 240, bottom = -1;
-        for (int y = 0; y < KEYBOARD_TOP; ++y)
-            for (int x = 0; x < 320; ++x)
-                if (pixelIs(x, y, 255, 0, 0)) {
-                    left = std::min(left, x), right = std::max(right, x);
-                    top = std::min(top, y), bottom = std::max(bottom, y);
-                }
-        box = {static_cast<Sint16>(left), static_cast<Sint16>(top),
-               static_cast<Uint16>(right - left + 1), static_cast<Uint16>(bottom - top + 1)};
+        if (frame == 5)
+            box = boxOf(ABOVE_KEYBOARD, 255, 0, 0);
     });
     NameEntry entry;
     EXPECT_EQ(entry.run(), "MMMM");
@@ -92,56 +82,43 @@ TEST_F(NameEntryTest, TheNameIsCentredHalfwayBetweenTheTopAndTheKeyboard) {
     EXPECT_NEAR(box.y + box.h / 2.0, KEYBOARD_TOP / 2, 12.0);
 }
 
-TEST_F(NameEntryTest, DeleteOnAnEmptyNameLeavesItEmpty) {
-    pressKeys("\b\b\r");
-    NameEntry entry;
-    EXPECT_EQ(entry.run(), "");
-    pressKeys("\bA\r");
-    EXPECT_EQ(entry.run(), "A");
-}
-
 TEST_F(NameEntryTest, EachEntryStartsFromTheNameTheLastOneReturned) {
     NameEntry entry;
-    pressKeys("AB\r");
-    ASSERT_EQ(entry.run(), "AB");
+    pressKeys("\b\b\r");
+    EXPECT_EQ(entry.run(), "") << "delete on an empty name leaves it empty";
+    pressKeys("\bA\r");
+    ASSERT_EQ(entry.run(), "A");
     int redAtStart = 0;
+    const int before = fake::flips();
     fake::onFrame([&](int frame) {
-        if (frame == 4)
+        if (frame == before + 1)
             redAtStart = redPixelsOfTheName();
     });
     pressKeys("C\r");
-    EXPECT_EQ(entry.run(), "ABC");
-    EXPECT_GT(redAtStart, 0) << "the second entry shows the first name at once";
-    EXPECT_EQ(entry.rememberedName(), "ABC");
+    EXPECT_EQ(entry.run(), "AC");
+    EXPECT_GT(redAtStart, 0) << "the third entry shows the last name at once";
+    EXPECT_EQ(entry.rememberedName(), "AC");
 }
 
-TEST_F(NameEntryTest, PressesBesideTheKeysAreNothingAndRedrawTheSameScreen) {
+TEST_F(NameEntryTest, OnlyPointerPressesOnTheKeysCount) {
     fake::click(160, 40);                                 // above the keyboard
     fake::click(KEYBOARD_LEFT, KEYBOARD_TOP);             // the frame around the keys
     fake::click(KEYBOARD_LEFT + 319, KEYBOARD_TOP + 121); // the bottom right corner
-    pressKeys("A\r");
+    const ScreenPoint a = keyCentre('A');
+    const ScreenPoint b = keyCentre('B');
+    fake::push(fake::mouseMotion(a.x, a.y));
+    fake::push(fake::keyDown(SDLK_a));
+    fake::push(fake::mouseDown(b.x, b.y, SDL_BUTTON_RIGHT)); // whichever button
+    pressKeys("\r");
     int redOnEmptyFrames = 0;
     fake::onFrame([&](int frame) {
         if (frame <= 4)
             redOnEmptyFrames += redPixelsOfTheName();
     });
     NameEntry entry;
-    EXPECT_EQ(entry.run(), "A");
-    EXPECT_EQ(fake::flips(), 5);
-    EXPECT_EQ(redOnEmptyFrames, 0);
-}
-
-TEST_F(NameEntryTest, OnlyPointerButtonPressesCountWhicheverButton) {
-    const ScreenPoint a = keyCentre('A');
-    const ScreenPoint b = keyCentre('B');
-    fake::push(fake::mouseUp(a.x, a.y));
-    fake::push(fake::mouseMotion(a.x, a.y));
-    fake::push(fake::keyDown(SDLK_a));
-    fake::push(fake::mouseDown(b.x, b.y, SDL_BUTTON_RIGHT));
-    pressKeys("\r");
-    NameEntry entry;
     EXPECT_EQ(entry.run(), "B");
-    EXPECT_EQ(fake::flips(), 2);
+    EXPECT_EQ(fake::flips(), 5) << "a frame at the start and after every press but the end";
+    EXPECT_EQ(redOnEmptyFrames, 0);
 }
 
 TEST_F(NameEntryTest, AQuitRequestEndsTheEntryAndIsConsumed) {
@@ -175,42 +152,19 @@ TEST_F(NameEntryTest, WithoutAKeyMapTheScreenIsShownOnceAndTheNameKept) {
         << log.errors();
 }
 
-class OnScreenKeyboardTest : public ScreenTest {
-protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        keyboard = std::make_unique<OnScreenKeyboard>(
-            ResourceManager::instance().loadImage("images/keyboard.png"), "images/keyboardmap.bmp");
-    }
+using OnScreenKeyboardTest = ScreenTest;
 
-    std::unique_ptr<OnScreenKeyboard> keyboard;
-};
-
-TEST_F(OnScreenKeyboardTest, EveryKeyReadsItsCodeAndDrawsTheKeyboardFirst) {
-    keyboard->setPosition(KEYBOARD_LEFT, KEYBOARD_TOP);
-    ASSERT_EQ(keyboard->getWidth(), artgen::kKeyboardWidth);
-    for (const artgen::Key& key : artgen::keyboardLayout()) {
-        const ScreenPoint at = keyCentre(key.code);
-        fake::push(fake::mouseDown(at.x, at.y));
-        EXPECT_EQ(keyboard->waitForKeyPress(), key.code) << key.label;
-        EXPECT_EQ(keyboard->keyCode(), key.code) << key.label;
-    }
-    EXPECT_LT(countPixels({0, KEYBOARD_TOP, 320, 122}, 0, 0, 0), 320 * 122 / 2)
-        << "the keyboard drew itself while it waited";
-}
-
-TEST_F(OnScreenKeyboardTest, SleepsBetweenLooksAtTheQueue) {
-    keyboard->setPosition(KEYBOARD_LEFT, KEYBOARD_TOP);
+TEST_F(OnScreenKeyboardTest, SleepsBetweenLooksAtTheQueueAndReadsAQuitRequestAsMinusOne) {
+    OnScreenKeyboard keyboard(ResourceManager::instance().loadImage("images/keyboard.png"),
+                              "images/keyboardmap.bmp");
+    keyboard.setPosition(KEYBOARD_LEFT, KEYBOARD_TOP);
     fake::pushAt(fake::now() + 100, fake::mouseDown(5, 40));
-    EXPECT_EQ(keyboard->waitForKeyPress(), 0) << "above the keyboard: no key";
-    EXPECT_EQ(keyboard->keyCode(), 0);
+    EXPECT_EQ(keyboard.waitForKeyPress(), 0) << "above the keyboard: no key";
+    EXPECT_EQ(keyboard.keyCode(), 0);
     EXPECT_EQ(fake::delays(), std::vector<Uint32>(5, 20u));
-}
-
-TEST_F(OnScreenKeyboardTest, AQuitRequestReadsMinusOne) {
     fake::push(fake::quitRequest());
-    EXPECT_EQ(keyboard->waitForKeyPress(), -1);
-    EXPECT_EQ(keyboard->keyCode(), 0);
+    EXPECT_EQ(keyboard.waitForKeyPress(), -1);
+    EXPECT_EQ(keyboard.keyCode(), 0);
 }
 
 TEST_F(OnScreenKeyboardTest, WithoutAMapEveryWaitEndsAtOnce) {

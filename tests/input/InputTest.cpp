@@ -46,35 +46,19 @@ TEST_F(JoystickTest, AFailedStartIsReportedAndPlayGoesOn) {
     EXPECT_EQ(log.output(), "Joysticks found: 0\n");
 }
 
-class WaitForPressTest : public ScreenTest {};
+using WaitForPressTest = ScreenTest;
 
-// When the wait returned, measured from its start, for one scripted event.
-struct WaitCase {
-    const char* what;
-    SDL_Event event;
-};
-
-void PrintTo(const WaitCase& test, std::ostream* out) {
-    *out << test.what;
+TEST_F(WaitForPressTest, AKeyAPointerPressOrAQuitRequestAfterTheGuardEndsIt) {
+    for (const SDL_Event& press : {fake::keyDown(), fake::mouseDown(10, 10), fake::quitRequest()}) {
+        const Uint32 start = fake::now();
+        fake::pushAt(start + 100, press); // during the guard
+        fake::pushAt(start + 700, press);
+        waitForPress();
+        EXPECT_GE(fake::now() - start, 700u) << int(press.type);
+        EXPECT_LT(fake::now() - start, 760u) << "checked every 50 ms";
+        EXPECT_EQ(fake::pendingEvents(), 0u);
+    }
 }
-
-class WaitEndsOn : public WaitForPressTest, public ::testing::WithParamInterface<WaitCase> {};
-
-TEST_P(WaitEndsOn, APressAfterTheGuardButNotDuringIt) {
-    const Uint32 start = fake::now();
-    fake::pushAt(start + 100, GetParam().event);
-    fake::pushAt(start + 700, GetParam().event);
-    waitForPress();
-    EXPECT_GE(fake::now() - start, 700u);
-    EXPECT_LT(fake::now() - start, 760u) << "checked every 50 ms";
-    EXPECT_EQ(fake::pendingEvents(), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Presses, WaitEndsOn,
-                         ::testing::Values(WaitCase{"key", fake::keyDown()},
-                                           WaitCase{"pointer", fake::mouseDown(10, 10)},
-                                           WaitCase{"quit", fake::quitRequest()}),
-                         [](const auto& param) { return std::string(param.param.what); });
 
 TEST_F(WaitForPressTest, MotionAndReleasesNeverEndIt) {
     const Uint32 start = fake::now();

@@ -29,23 +29,19 @@ TEST_F(SpriteTest, AMovementIsLinearInTimeAndEndsExactlyOnItsDestination) {
     EXPECT_FALSE(sprite.isMoving());
 }
 
-TEST_F(SpriteTest, AMovementTruncatesTowardZeroBothWays) {
+TEST_F(SpriteTest, AMovementTruncatesTowardZeroBothWaysAndOneInNoTimeNeverMoves) {
     Sprite sprite(nullptr);
     sprite.setPosition(10, 10);
     sprite.moveTo(0, 13, 3);
+    Sprite still(nullptr);
+    still.moveTo(40, 40, 0);
     fake::advance(1);
     sprite.updateMovement();
+    still.updateMovement();
     EXPECT_EQ(sprite.getRect().x, 7) << "10 + trunc(-3.33)";
     EXPECT_EQ(sprite.getRect().y, 11);
-}
-
-TEST_F(SpriteTest, MovingInZeroTimeNeverMoves) {
-    Sprite sprite(nullptr);
-    sprite.moveTo(40, 40, 0);
-    fake::advance(1000);
-    sprite.updateMovement();
-    EXPECT_EQ(sprite.getRect().x, 0);
-    EXPECT_FALSE(sprite.isMoving());
+    EXPECT_EQ(still.getRect().x, 0);
+    EXPECT_FALSE(still.isMoving());
 }
 
 TEST_F(SpriteTest, SettingTheSamePositionKeepsTheMovementAndTheDirtyMark) {
@@ -74,18 +70,14 @@ TEST_F(SpriteTest, ContainsIncludesOnePixelBeyondTheRightAndBottomEdges) {
     SurfacePtr picture = filledSurface(10, 10, 0xFF0000);
     Sprite sprite(picture.get());
     sprite.setPosition(5, 5);
-    EXPECT_TRUE(sprite.contains(5, 5));
-    EXPECT_TRUE(sprite.contains(15, 15));
-    EXPECT_FALSE(sprite.contains(16, 15));
-    EXPECT_FALSE(sprite.contains(4, 5));
-}
-
-TEST_F(SpriteTest, WithoutAPictureOnlyTheCornerIsHit) {
-    Sprite sprite(nullptr);
-    sprite.setPosition(30, 40);
-    EXPECT_EQ(sprite.getWidth(), 0);
-    EXPECT_TRUE(sprite.contains(30, 40));
-    EXPECT_FALSE(sprite.contains(31, 40));
+    EXPECT_TRUE(sprite.contains(5, 5) && sprite.contains(15, 15));
+    EXPECT_FALSE(sprite.contains(16, 15) || sprite.contains(4, 5));
+    // Without a picture only the corner is hit.
+    Sprite empty(nullptr);
+    empty.setPosition(30, 40);
+    EXPECT_EQ(empty.getWidth(), 0);
+    EXPECT_TRUE(empty.contains(30, 40));
+    EXPECT_FALSE(empty.contains(31, 40));
 }
 
 TEST_F(SpriteTest, BlitClipsTheRectangleToWhatWasVisible) {
@@ -125,12 +117,10 @@ TEST_F(SpriteTest, GetPixelReadsEverySizeOfPixel) {
     }
 }
 
-TEST_F(SpriteTest, ScalingUpCoversEveryPixelAndLaterSourcePixelsWin) {
+TEST_F(SpriteTest, ScalingCoversEveryPixelAndLaterSourcePixelsWin) {
     SurfacePtr source = filledSurface(2, 2, 0);
-    Sprite::putPixel(source.get(), 0, 0, 1);
-    Sprite::putPixel(source.get(), 1, 0, 2);
-    Sprite::putPixel(source.get(), 0, 1, 3);
-    Sprite::putPixel(source.get(), 1, 1, 4);
+    for (Uint32 i = 0; i < 4; ++i)
+        Sprite::putPixel(source.get(), int(i % 2), int(i / 2), i + 1);
     SurfacePtr scaled(Sprite::scaleSurface(source.get(), 3, 3));
     ASSERT_NE(scaled, nullptr);
     const Uint32 expected[3][3] = {{1, 2, 2}, {3, 4, 4}, {3, 4, 4}};
@@ -139,22 +129,18 @@ TEST_F(SpriteTest, ScalingUpCoversEveryPixelAndLaterSourcePixelsWin) {
             EXPECT_EQ(Sprite::getPixel(scaled.get(), x, y), expected[y][x]) << x << "," << y;
     EXPECT_TRUE(scaled->flags & SDL_SRCCOLORKEY);
     EXPECT_EQ(scaled->format->colorkey, SDL_MapRGB(scaled->format, 0, 255, 255));
-}
 
-TEST_F(SpriteTest, ScalingDownKeepsTheLastSourcePixelOfEachDestination) {
-    SurfacePtr source = filledSurface(4, 1, 0);
+    // Down, each destination pixel keeps the last source pixel it covers.
+    SurfacePtr row = filledSurface(4, 1, 0);
     for (int x = 0; x < 4; ++x)
-        Sprite::putPixel(source.get(), x, 0, static_cast<Uint32>(x + 1));
-    SurfacePtr scaled(Sprite::scaleSurface(source.get(), 2, 1));
-    ASSERT_NE(scaled, nullptr);
-    EXPECT_EQ(Sprite::getPixel(scaled.get(), 0, 0), 2u);
-    EXPECT_EQ(Sprite::getPixel(scaled.get(), 1, 0), 4u);
-}
+        Sprite::putPixel(row.get(), x, 0, static_cast<Uint32>(x + 1));
+    SurfacePtr halved(Sprite::scaleSurface(row.get(), 2, 1));
+    ASSERT_NE(halved, nullptr);
+    EXPECT_EQ(Sprite::getPixel(halved.get(), 0, 0), 2u);
+    EXPECT_EQ(Sprite::getPixel(halved.get(), 1, 0), 4u);
 
-TEST_F(SpriteTest, ScalingToNothingGivesNoSurface) {
-    SurfacePtr source = filledSurface(4, 4, 0);
-    EXPECT_EQ(Sprite::scaleSurface(source.get(), 0, 3), nullptr);
-    EXPECT_EQ(Sprite::scaleSurface(source.get(), 3, 0), nullptr);
+    EXPECT_EQ(Sprite::scaleSurface(row.get(), 0, 3), nullptr);
+    EXPECT_EQ(Sprite::scaleSurface(row.get(), 3, 0), nullptr);
     EXPECT_EQ(Sprite::scaleSurface(nullptr, 3, 3), nullptr);
 }
 
@@ -181,20 +167,6 @@ TEST_F(SpriteTest, ASplashWithoutAPictureReturnsAtOnce) {
     EXPECT_TRUE(fake::delays().empty());
 }
 
-TEST_F(SpriteTest, ASplashRisesHoldsAndSinksCentredOnTheScreen) {
-    SurfacePtr picture = filledSurface(100, 50, 0xFFFFFF);
-    SplashImage splash(picture.get());
-    SDL_FillRect(screen(), nullptr, mapped(0, 0, 255));
-    const Uint32 start = fake::now();
-    splash.fadeInOut();
-    EXPECT_EQ(splash.getRect().x, 110);
-    EXPECT_EQ(splash.getRect().y, 95);
-    EXPECT_GE(fake::now() - start, 2000u);
-    EXPECT_LE(fake::now() - start, 2010u);
-    EXPECT_TRUE(pixelIs(160, 120, 0, 0, 0)) << "faded back to black";
-    EXPECT_TRUE(pixelIs(5, 5, 0, 0, 255)) << "the rest of the screen is untouched";
-}
-
 TEST_F(SpriteTest, ASlowFadeStillHoldsThePictureAtFullBrightness) {
     SurfacePtr picture = filledSurface(100, 50, 0xFFFFFF);
     SplashImage splash(picture.get());
@@ -212,17 +184,24 @@ TEST_F(SpriteTest, ASlowFadeStillHoldsThePictureAtFullBrightness) {
     EXPECT_TRUE(blackAtTheEnd);
 }
 
-TEST_F(SpriteTest, ASplashShowsEveryStepOfItsFadesOnceBrighteningThenDarkening) {
+TEST_F(SpriteTest, ASplashRisesHoldsAndSinksCentredOnTheScreenThroughEveryStep) {
     SurfacePtr picture = filledSurface(100, 50, 0xFFFFFF);
     SplashImage splash(picture.get());
+    SDL_FillRect(screen(), nullptr, mapped(0, 0, 255));
     std::vector<Uint8> shown; // the red of the picture's centre at each update
     fake::onUpdate([&] {
         Uint8 r, g, b;
         SDL_GetRGB(pixelAt(160, 120), screen()->format, &r, &g, &b);
         shown.push_back(r);
     });
+    const Uint32 start = fake::now();
     splash.fadeInOut();
     fake::onUpdate(nullptr);
+    EXPECT_EQ(splash.getRect().x, 110);
+    EXPECT_EQ(splash.getRect().y, 95);
+    EXPECT_GE(fake::now() - start, 2000u);
+    EXPECT_LE(fake::now() - start, 2010u);
+    EXPECT_TRUE(pixelIs(5, 5, 0, 0, 255)) << "the rest of the screen is untouched";
 
     // 256 alpha steps in, 256 out; the screen holds 5 bits of red, so steps
     // of alpha show as repeated values, but never as a step back.
@@ -232,7 +211,7 @@ TEST_F(SpriteTest, ASplashShowsEveryStepOfItsFadesOnceBrighteningThenDarkening) 
     EXPECT_TRUE(std::is_sorted(shown.rbegin(), std::make_reverse_iterator(peak)));
     EXPECT_EQ(shown.front(), 0);
     EXPECT_GE(shown[255], 247) << "fully shown";
-    EXPECT_EQ(shown.back(), 0);
+    EXPECT_EQ(shown.back(), 0) << "faded back to black";
 }
 
 } // namespace

@@ -92,6 +92,20 @@ int ScreenTest::countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b) {
     return count;
 }
 
+SDL_Rect ScreenTest::boxOf(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b) {
+    const Uint32 wanted = mapped(r, g, b);
+    int left = area.x + area.w, top = area.y + area.h, right = -1, bottom = -1;
+    for (int y = area.y; y < area.y + area.h; ++y)
+        for (int x = area.x; x < area.x + area.w; ++x)
+            if (pixelAt(x, y) == wanted) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    if (right < 0)
+        return {0, 0, 0, 0};
+    return {Sint16(left), Sint16(top), Uint16(right - left + 1), Uint16(bottom - top + 1)};
+}
+
 void ScreenTest::saveScreen(const std::string& name) {
     const char* folder = std::getenv("BRENVIK_SCREENSHOTS");
     if (folder == nullptr || *folder == '\0')

@@ -25,6 +25,9 @@ protected:
     static bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b);
     // Pixels of one colour inside a rectangle of the screen.
     static int countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b);
+    // The bounding box of the pixels of one colour inside a rectangle; empty
+    // when there are none.
+    static SDL_Rect boxOf(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b);
     // Saves the screen as <name>.bmp when BRENVIK_SCREENSHOTS names a folder.
     static void saveScreen(const std::string& name);
 

@@ -13,6 +13,11 @@ from .game import GameRun, Watcher, fresh_game_folder
 from .xserver import VirtualScreen
 
 
+def require(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
 class Scenario:
     def __init__(self, name, options):
         self.name = name

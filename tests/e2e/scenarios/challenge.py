@@ -10,6 +10,7 @@ looks exactly the same."""
 
 from brenvik_e2e import output, play_screens, screens
 from brenvik_e2e.keyboard import OnScreenKeyboard
+from brenvik_e2e.scenario import require
 
 NAME = "ADA 7"
 DEFAULT_RECORD = (0, 0, "worst player ever")
@@ -48,9 +49,9 @@ def look_at_high_scores(watch):
     shot = watch.last_screenshot
     widths = [play_screens.name_width(shot, row) for row in play_screens.high_score_rows(shot)]
     defaults = widths[1:]
-    if not (0 < widths[0] < min(defaults) - 20 and max(defaults) - min(defaults) <= 2):
-        raise AssertionError("the list does not show the new, shorter name above nine "
-                             "default lines (name widths %r)" % widths)
+    require(0 < widths[0] < min(defaults) - 20 and max(defaults) - min(defaults) <= 2,
+            "the list does not show the new, shorter name above nine default lines (name "
+            "widths %r)" % widths)
     play_screens.press_on(watch, "the main menu again", screens.menu_buttons_resting)
     return shot
 
@@ -63,17 +64,17 @@ def play_challenge(scenario):
     play_challenge_and_enter_name(watch, folder)
     records = output.read_high_dat(folder)
     level, score, name = records[0]
-    if records[1:] != [DEFAULT_RECORD] * 10 or (level, name) != (1, NAME) or not 1 <= score <= 101:
-        raise AssertionError("high.dat should hold 1 level, the level's points and %r, then ten "
-                             "default records: %r" % (NAME, records))
+    require(records[1:] == [DEFAULT_RECORD] * 10 and (level, name) == (1, NAME)
+            and 1 <= score <= 101, "high.dat should hold 1 level, the level's points and %r, "
+            "then ten default records: %r" % (NAME, records))
     before = look_at_high_scores(watch)
     screens.choose(watch, "exit")
     watch.exit_status()
 
     watch = scenario.start(screen, folder, label="restart")
     screens.reach_main_menu(watch, folder)
-    if look_at_high_scores(watch).rgb != before.rgb:
-        raise AssertionError("after a restart the high score list looks different")
+    require(look_at_high_scores(watch).rgb == before.rgb,
+            "after a restart the high score list looks different")
     screens.choose(watch, "exit")
     watch.exit_status()
     # The table was read from "high.dat" this time, without a complaint.

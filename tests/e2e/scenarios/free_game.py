@@ -5,6 +5,7 @@ screen shows player 2's cell; a press goes back to the main menu, and its
 exit button ends the game with status 0."""
 
 from brenvik_e2e import play_screens, screens
+from brenvik_e2e.scenario import require
 from brenvik_e2e.setup_screen import SetupScreen
 
 # Hit a target once its hit circle is big enough to aim at reliably.
@@ -26,8 +27,7 @@ def play_free_game(scenario):
                         play_screens.targets_of_players(2, min_size=AIMING_SIZE))
     screen.click(*found[1][0].centre)
     winner = watch.until("the winner screen", play_screens.round_winner(2))
-    if winner != 2:
-        raise AssertionError("player %d won the round, not player 2 whose target was hit" % winner)
+    require(winner == 2, "player %d won the round, not player 2 whose target was hit" % winner)
     play_screens.press_on(watch, "the main menu again", screens.menu_buttons_resting)
     screens.choose(watch, "exit")
     watch.exit_status()

@@ -19,6 +19,7 @@ import subprocess
 
 from brenvik_e2e import output, screens
 from brenvik_e2e.pictures import read_png
+from brenvik_e2e.scenario import require
 
 SYSTEM_FONT = "/usr/share/fonts/opentype/dancingscript/DancingScript-Bold.otf"
 VERSION = "0.2"
@@ -36,21 +37,18 @@ SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(
 def run(command, bound=600, **options):
     done = subprocess.run(command, capture_output=True, text=True, timeout=bound,
                           stdin=subprocess.DEVNULL, **options)
-    if done.returncode != 0:
-        raise AssertionError("%s failed (%d):\n%s%s" % (" ".join(command), done.returncode,
-                                                       done.stdout, done.stderr))
+    require(done.returncode == 0, "%s failed (%d):\n%s%s" % (" ".join(command), done.returncode,
+                                                             done.stdout, done.stderr))
     return done.stdout
 
 
 def build_package(scenario):
-    if not scenario.options.build_dir:
-        raise AssertionError("the package scenario needs --build-dir")
+    require(scenario.options.build_dir, "the package scenario needs --build-dir")
     out = os.path.join(scenario.scratch, "package")
     run([scenario.options.cpack, "--config",
          os.path.join(scenario.options.build_dir, "CPackConfig.cmake"), "-G", "DEB", "-B", out])
     packages = glob.glob(os.path.join(out, "*.deb"))
-    if len(packages) != 1:
-        raise AssertionError("cpack made %r, not one package" % packages)
+    require(len(packages) == 1, "cpack made %r, not one package" % packages)
     print("built %s" % packages[0])
     return packages[0]
 
@@ -67,15 +65,6 @@ def control_fields(package):
     return fields
 
 
-def depended_packages(depends):
-    """The package names of a Depends field, alternatives included."""
-    names = set()
-    for clause in depends.split(","):
-        for alternative in clause.split("|"):
-            names.add(alternative.split("(")[0].strip().split(":")[0])
-    return names
-
-
 def contents(package):
     """path -> (mode, owner, link target or None) from the package's file list."""
     entries = {}
@@ -87,81 +76,62 @@ def contents(package):
     return entries
 
 
-def expected_files(game_dir):
-    data = sorted(os.path.relpath(path, game_dir)
-                  for pattern in ("images/*.png", "images/*.bmp", "sounds/*.wav")
-                  for path in glob.glob(os.path.join(game_dir, pattern)))
-    files = {LAUNCHER: "-rwxr-xr-x", PROGRAM: "-rwxr-xr-x", DESKTOP_ENTRY: "-rw-r--r--",
-             ICON: "-rw-r--r--"}
-    files.update({DATA + "/" + name: "-rw-r--r--" for name in data})
-    return files
-
-
 def check_package(scenario, package):
     architecture = run(["dpkg", "--print-architecture"]).strip()
-    expected_name = "brenvik_%s_%s.deb" % (VERSION, architecture)
-    if os.path.basename(package) != expected_name:
-        raise AssertionError("the package is named %s, not %s"
-                             % (os.path.basename(package), expected_name))
+    name = "brenvik_%s_%s.deb" % (VERSION, architecture)
+    require(os.path.basename(package) == name, "the package is not named %s" % name)
 
     fields = control_fields(package)
     for key, value in (("Package", "brenvik"), ("Version", VERSION),
                        ("Architecture", architecture), ("Section", "games")):
-        if fields.get(key) != value:
-            raise AssertionError("%s is %r, not %r" % (key, fields.get(key), value))
-    depends = depended_packages(fields.get("Depends", ""))
+        require(fields.get(key) == value, "%s is %r, not %r" % (key, fields.get(key), value))
+    # The package names of Depends, alternatives included.
+    depends = {alternative.split("(")[0].strip().split(":")[0]
+               for clause in fields.get("Depends", "").split(",") for alternative in clause.split("|")}
     missing = [name for name in REQUIRED_PACKAGES if name not in depends]
-    if missing or not any(name.startswith("libsdl1.2") for name in depends):
-        raise AssertionError("Depends: %s lacks %s and SDL 1.2"
-                             % (fields.get("Depends"), ", ".join(missing)))
+    require(not missing and any(name.startswith("libsdl1.2") for name in depends),
+            "Depends: %s lacks %s and SDL 1.2" % (fields.get("Depends"), ", ".join(missing)))
     print("Depends: %s" % fields["Depends"])
 
     entries = contents(package)
     files = {path: entry[0] for path, entry in entries.items() if entry[0].startswith("-")}
-    if files != expected_files(scenario.game_dir):
-        raise AssertionError("the package's files differ from the game's:\n  extra %r\n  missing %r"
-                             % (sorted(set(files) - set(expected_files(scenario.game_dir))),
-                                sorted(set(expected_files(scenario.game_dir)) - set(files))))
+    data = sorted(os.path.relpath(path, scenario.game_dir)
+                  for pattern in ("images/*.png", "images/*.bmp", "sounds/*.wav")
+                  for path in glob.glob(os.path.join(scenario.game_dir, pattern)))
+    expected = {LAUNCHER: "-rwxr-xr-x", PROGRAM: "-rwxr-xr-x", DESKTOP_ENTRY: "-rw-r--r--",
+                ICON: "-rw-r--r--", **{DATA + "/" + name: "-rw-r--r--" for name in data}}
+    require(files == expected, "the package's files differ from the game's:\n  extra %r\n  missing %r"
+            % (sorted(set(files) - set(expected)), sorted(set(expected) - set(files))))
     font = entries.get(DATA + "/fonts/artbrush.ttf")
-    if font is None or font[0][0] != "l" or font[2] != SYSTEM_FONT:
-        raise AssertionError("fonts/artbrush.ttf is %r, not a link to %s" % (font, SYSTEM_FONT))
-    if any(owner != "root/root" for _, owner, _ in entries.values()):
-        raise AssertionError("some of the package's files do not belong to root")
-
+    require(font is not None and font[0][0] == "l" and font[2] == SYSTEM_FONT,
+            "fonts/artbrush.ttf is %r, not a link to %s" % (font, SYSTEM_FONT))
+    require(all(owner == "root/root" for _, owner, _ in entries.values()),
+            "some of the package's files do not belong to root")
     simulated = run(["apt-get", "install", "--simulate", "--no-install-recommends", package])
-    if "Inst brenvik" not in simulated:
-        raise AssertionError("apt would not install the package:\n" + simulated)
+    require("Inst brenvik" in simulated, "apt would not install the package:\n" + simulated)
 
 
 def check_unpacked(root):
-    program = os.path.join(root, PROGRAM)
-    if "not stripped" in run(["file", "-L", program]):
-        raise AssertionError("the packaged game keeps its debugging symbols")
+    require("not stripped" not in run(["file", "-L", os.path.join(root, PROGRAM)]),
+            "the packaged game keeps its debugging symbols")
     icon = read_png(os.path.join(root, ICON))
-    if (icon.width, icon.height) != (64, 64):
-        raise AssertionError("the menu icon is %d x %d, not 64 x 64" % (icon.width, icon.height))
-    entry = {}
+    require((icon.width, icon.height) == (64, 64), "the menu icon is not 64 x 64")
     with open(os.path.join(root, DESKTOP_ENTRY)) as desktop:
-        for line in desktop:
-            key, _, value = line.rstrip("\n").partition("=")
-            entry[key] = value
+        entry = dict(line.rstrip("\n").partition("=")[::2] for line in desktop)
     for key, value in (("Type", "Application"), ("Name", "Brenvik"), ("Exec", "brenvik"),
                        ("Icon", "brenvik"), ("Terminal", "false")):
-        if entry.get(key) != value:
-            raise AssertionError("the menu entry's %s is %r, not %r" % (key, entry.get(key), value))
-    if "Game" not in entry.get("Categories", "").split(";"):
-        raise AssertionError("the menu entry is not in the Game category")
+        require(entry.get(key) == value,
+                "the menu entry's %s is %r, not %r" % (key, entry.get(key), value))
+    require("Game" in entry.get("Categories", "").split(";"),
+            "the menu entry is not in the Game category")
     if shutil.which("desktop-file-validate"):
         run(["desktop-file-validate", os.path.join(root, DESKTOP_ENTRY)])
 
 
-def check_player_folder(folder, data):
-    if sorted(os.listdir(folder)) != ["fonts", "images", "sounds"]:
-        raise AssertionError("the player's folder holds %r" % os.listdir(folder))
-    check_links(folder, data)
-    if os.path.realpath(os.path.join(folder, "fonts", "artbrush.ttf")) != os.path.realpath(
-            SYSTEM_FONT):
-        raise AssertionError("the player's font is not the system's script font")
+def check_links(folder, data):
+    for name in ("images", "sounds", "fonts"):
+        require(os.readlink(os.path.join(folder, name)) == os.path.join(data, name),
+                "%s in %s does not link to the installed data" % (name, folder))
 
 
 def play_package(scenario):
@@ -186,7 +156,12 @@ def play_package(scenario):
     output.expect_lines(output.lines(watch.game.stderr()),
                         [output.BANNER, output.LOGGING_DISABLED, output.NO_HIGH_SCORES, ""],
                         "standard error")
-    check_player_folder(os.path.join(home, ".local", "share", "brenvik"), data)
+    folder = os.path.join(home, ".local", "share", "brenvik")
+    require(sorted(os.listdir(folder)) == ["fonts", "images", "sounds"],
+            "the player's folder holds %r" % os.listdir(folder))
+    check_links(folder, data)
+    require(os.path.realpath(os.path.join(folder, "fonts", "artbrush.ttf"))
+            == os.path.realpath(SYSTEM_FONT), "the player's font is not the system's script font")
 
 
 # The launcher alone --------------------------------------------------------
@@ -208,88 +183,75 @@ class MadeUpInstallation:
         os.makedirs(os.path.join(self.prefix, "lib", "games", "brenvik"))
         self.launcher = os.path.join(self.prefix, "games", "brenvik")
         shutil.copy(os.path.join(SOURCE, "packaging", "brenvik"), self.launcher)
-        program = os.path.join(self.prefix, "lib", "games", "brenvik", "brenvik")
-        with open(program, "w") as stub:
+        self.program = os.path.join(self.prefix, "lib", "games", "brenvik", "brenvik")
+        with open(self.program, "w") as stub:
             stub.write(STUB_GAME)
-        os.chmod(program, 0o755)
+        os.chmod(self.program, 0o755)
 
-    def start(self, env, *arguments, cwd="/"):
-        return subprocess.run([self.launcher, *arguments], env=dict(PATH=os.environ["PATH"], **env),
-                              cwd=cwd, capture_output=True, text=True, timeout=60,
-                              stdin=subprocess.DEVNULL)
-
-
-def expect(done, status, stdout=None, stderr_has=None):
-    if (done.returncode != status or (stdout is not None and done.stdout != stdout)
-            or (stderr_has is not None and stderr_has not in done.stderr)):
-        raise AssertionError("the launcher gave status %d, output %r, errors %r"
-                             % (done.returncode, done.stdout, done.stderr))
+    def start(self, env, *arguments, command=None, status=0, stdout=None, stderr_has=None):
+        """Runs the launcher and checks its status and output."""
+        done = subprocess.run(command or [self.launcher, *arguments],
+                              env={"PATH": os.environ["PATH"], **env}, cwd="/",
+                              capture_output=True, text=True, timeout=60, stdin=subprocess.DEVNULL)
+        require(done.returncode == status and (stdout is None or done.stdout == stdout)
+                and (stderr_has is None or stderr_has in done.stderr),
+                "the launcher gave status %d, output %r, errors %r"
+                % (done.returncode, done.stdout, done.stderr))
+        return done
 
 
 def play_launcher(scenario):
     made_up = MadeUpInstallation(scenario.scratch)
     home = os.path.join(scenario.scratch, "home")
-    default_folder = os.path.realpath(os.path.join(home, ".local", "share", "brenvik"))
+    default = os.path.realpath(os.path.join(home, ".local", "share", "brenvik"))
 
     # A first start makes the default folder with its links and starts there.
-    expect(made_up.start({"HOME": home}), 0, default_folder + "\n")
-    check_links(default_folder, made_up.data)
+    made_up.start({"HOME": home}, stdout=default + "\n")
+    check_links(default, made_up.data)
     # So does an XDG_DATA_HOME that is empty or not absolute.
-    expect(made_up.start({"HOME": home, "XDG_DATA_HOME": ""}), 0, default_folder + "\n")
-    expect(made_up.start({"HOME": home, "XDG_DATA_HOME": "relative/data"}), 0,
-           default_folder + "\n")
+    made_up.start({"HOME": home, "XDG_DATA_HOME": ""}, stdout=default + "\n")
+    made_up.start({"HOME": home, "XDG_DATA_HOME": "relative/data"}, stdout=default + "\n")
     # An absolute XDG_DATA_HOME takes the folder, even when it does not exist yet.
     xdg = os.path.join(scenario.scratch, "xdg", "data")
-    expect(made_up.start({"HOME": home, "XDG_DATA_HOME": xdg}), 0,
-           os.path.join(xdg, "brenvik") + "\n")
+    made_up.start({"HOME": home, "XDG_DATA_HOME": xdg}, stdout=os.path.join(xdg, "brenvik") + "\n")
     check_links(os.path.join(xdg, "brenvik"), made_up.data)
 
     # Links into an earlier installation are mended; the high scores and what
     # the player put in the place of a link are left as they were.
     earlier = os.path.join(scenario.scratch, "earlier", "images")
     os.makedirs(earlier)
-    os.remove(os.path.join(default_folder, "images"))
-    os.symlink(earlier, os.path.join(default_folder, "images"))
-    os.remove(os.path.join(default_folder, "fonts"))
-    os.symlink("/nonexistent/fonts", os.path.join(default_folder, "fonts"))
-    os.remove(os.path.join(default_folder, "sounds"))
-    os.makedirs(os.path.join(default_folder, "sounds"))
-    with open(os.path.join(default_folder, "high.dat"), "w") as high:
+    for name, target in (("images", earlier), ("fonts", "/nonexistent/fonts"), ("sounds", None)):
+        os.remove(os.path.join(default, name))
+        if target:
+            os.symlink(target, os.path.join(default, name))
+        else:
+            os.makedirs(os.path.join(default, name))
+    with open(os.path.join(default, "high.dat"), "w") as high:
         high.write("1\n42\nme\n")
-    expect(made_up.start({"HOME": home}), 0, default_folder + "\n")
+    made_up.start({"HOME": home}, stdout=default + "\n")
     for name in ("images", "fonts"):
-        if os.readlink(os.path.join(default_folder, name)) != os.path.join(made_up.data, name):
-            raise AssertionError("the stale %s link was not mended" % name)
-    if os.path.islink(os.path.join(default_folder, "sounds")):
-        raise AssertionError("the player's own sounds folder was replaced")
-    with open(os.path.join(default_folder, "high.dat")) as high:
-        if high.read() != "1\n42\nme\n":
-            raise AssertionError("the launcher changed high.dat")
+        require(os.readlink(os.path.join(default, name)) == os.path.join(made_up.data, name),
+                "the stale %s link was not mended" % name)
+    require(not os.path.islink(os.path.join(default, "sounds")),
+            "the player's own sounds folder was replaced")
+    with open(os.path.join(default, "high.dat")) as high:
+        require(high.read() == "1\n42\nme\n", "the launcher changed high.dat")
 
     # The game's exit status is the launcher's (the launcher becomes the game).
-    expect(made_up.start({"HOME": home, "STUB_STATUS": "255"}), 255, default_folder + "\n")
+    made_up.start({"HOME": home, "STUB_STATUS": "255"}, status=255, stdout=default + "\n")
     # Started through a link on the PATH, it still finds the installation.
     link = os.path.join(scenario.scratch, "bin", "brenvik")
     os.makedirs(os.path.dirname(link))
     os.symlink(made_up.launcher, link)
-    path = os.path.dirname(link) + ":" + os.environ["PATH"]
-    done = subprocess.run(["brenvik"], env={"PATH": path, "HOME": home},
-                          capture_output=True, text=True, timeout=60, stdin=subprocess.DEVNULL)
-    expect(done, 0, default_folder + "\n")
+    made_up.start({"HOME": home, "PATH": os.path.dirname(link) + ":" + os.environ["PATH"]},
+                  command=["brenvik"], stdout=default + "\n")
 
     done = made_up.start({"HOME": home}, "--help")
-    if done.returncode != 0 or not done.stdout.startswith("usage: brenvik\n"):
-        raise AssertionError("brenvik --help gave %d and %r" % (done.returncode, done.stdout))
-    expect(made_up.start({"HOME": home}, "extra"), 2, "", "takes no arguments")
-    expect(made_up.start({}), 1, "", "HOME")
-    os.remove(os.path.join(made_up.prefix, "lib", "games", "brenvik", "brenvik"))
-    expect(made_up.start({"HOME": home}), 1, "", "not installed completely")
-
-
-def check_links(folder, data):
-    for name in ("images", "sounds", "fonts"):
-        if os.readlink(os.path.join(folder, name)) != os.path.join(data, name):
-            raise AssertionError("%s in %s does not link to the installed data" % (name, folder))
+    require(done.stdout.startswith("usage: brenvik\n"), "brenvik --help gave %r" % done.stdout)
+    made_up.start({"HOME": home}, "extra", status=2, stdout="", stderr_has="takes no arguments")
+    made_up.start({}, status=1, stdout="", stderr_has="HOME")
+    os.remove(made_up.program)
+    made_up.start({"HOME": home}, status=1, stdout="", stderr_has="not installed completely")
 
 
 SCENARIOS = {"package": play_package, "launcher": play_launcher}

@@ -11,6 +11,7 @@ main menu, and a quit request (SIGTERM) there ends it with status 0."""
 import glob
 
 from brenvik_e2e import output, screens
+from brenvik_e2e.scenario import require
 
 # Scores from an earlier session, so that the table has no complaint to make.
 EARLIER_SCORES = [(4, 161, "Ada"), (2, 57, "Bo"), (0, 0, "worst player ever")]
@@ -29,8 +30,8 @@ def play_start(scenario):
     output.expect_lines(output.lines(watch.game.stderr()),
                         [output.BANNER, output.LOGGING_DISABLED, ""], "standard error")
     output.expect_mode_list(output.lines(watch.game.stdout()))
-    if output.read_high_dat(folder) != EARLIER_SCORES:
-        raise AssertionError("high.dat changed although no challenge was played")
+    require(output.read_high_dat(folder) == EARLIER_SCORES,
+            "high.dat changed although no challenge was played")
 
 
 def play_start_without_audio_driver(scenario):
@@ -42,9 +43,8 @@ def play_start_without_audio_driver(scenario):
     watch.exit_status()
     stderr = output.without_library_noise(output.lines(watch.game.stderr()))
     audio_lines = [line for line in stderr if line in (output.AUDIO_FAILED, output.MIXER_FAILED)]
-    if not glob.glob("/dev/snd/pcmC*") and output.MIXER_FAILED not in audio_lines:
-        raise AssertionError("no sound card here, yet the game did not report the mixer:\n  "
-                             + "\n  ".join(stderr))
+    require(glob.glob("/dev/snd/pcmC*") or output.MIXER_FAILED in audio_lines,
+            "no sound card here, yet the game did not report the mixer:\n  " + "\n  ".join(stderr))
     output.expect_lines(stderr, [output.BANNER, output.LOGGING_DISABLED] + audio_lines
                         + [output.NO_HIGH_SCORES, ""], "standard error (less ALSA's own lines)")
     output.expect_mode_list(output.lines(watch.game.stdout()))
