@@ -63,15 +63,4 @@ TEST_F(MessageScreenTest, AnObjectiveShowsItsRedLevelHeadingAndWhiteCentredLines
     EXPECT_NEAR(static_cast<double>(left) / right, 1.0, 0.35);
 }
 
-TEST_F(MessageScreenTest, LevelZeroHasNoHeading) {
-    fake::pushAt(fake::now() + 600, fake::keyDown());
-    showMessage("Success!\n-\nScore: 49\nAccuracy: 80%\nSpeed: 75%", 0);
-    saveScreen("message-success");
-    EXPECT_TRUE(rowsWith(255, 0, 0).empty());
-    const std::vector<int> white = rowsWith(255, 255, 255);
-    ASSERT_FALSE(white.empty());
-    EXPECT_GE(white.back(), 60 + 4 * 35) << "five lines";
-    EXPECT_LT(white.back(), 240);
-}
-
 } // namespace

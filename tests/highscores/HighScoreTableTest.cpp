@@ -116,16 +116,6 @@ TEST_F(HighScoreTableTest, WithoutAFileTheTableHoldsTenDefaultsAndWritesNothing)
     EXPECT_FALSE(fs::exists(folder.file("high.dat"))) << "not even at exit";
 }
 
-TEST_F(HighScoreTableTest, AnEmptyFileLoadsNoEntriesAndNoDefaults) {
-    CapturedLog log;
-    auto table = tableFromFile("");
-    EXPECT_TRUE(table->getEntries().empty());
-    EXPECT_EQ(log.errors(), "");
-    // Any result enters an empty table, however poor.
-    table->addScore(0, -5, "Low");
-    EXPECT_EQ(savedFile(), "0\n-5\nLow\n");
-}
-
 TEST_F(HighScoreTableTest, TheFileIsRankedAsItLoads) {
     auto table = tableFromFile("5\n90\nP\n4\n80\nQ\n4\n80\nR\n1\n10\nS\n");
     EXPECT_EQ(namesOf(table->getEntries()), "P R Q S");

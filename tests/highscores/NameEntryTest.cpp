@@ -167,14 +167,6 @@ TEST_F(OnScreenKeyboardTest, SleepsBetweenLooksAtTheQueueAndReadsAQuitRequestAsM
     EXPECT_EQ(keyboard.keyCode(), 0);
 }
 
-TEST_F(OnScreenKeyboardTest, WithoutAMapEveryWaitEndsAtOnce) {
-    CapturedLog log;
-    OnScreenKeyboard lost(nullptr, "images/no-such-map.bmp");
-    EXPECT_EQ(lost.waitForKeyPress(), -1);
-    EXPECT_TRUE(fake::delays().empty());
-    EXPECT_EQ(log.errors().rfind("ERROR: can't load image 'images/no-such-map.bmp' - ", 0), 0u);
-}
-
 // The remembered name belongs to the game, not to one table: a new table
 // (as after leaving and entering the list again) offers it too.
 TEST_F(NameEntryTest, TheTableRemembersTheNameForTheWholeRun) {

@@ -35,12 +35,6 @@ TEST_F(ResourceManagerTest, AMissingImageIsReportedOnEveryRequest) {
     }
 }
 
-TEST_F(ResourceManagerTest, AnEmptyImageNameIsNoPictureAndNoError) {
-    CapturedLog log;
-    EXPECT_EQ(resources.loadImage(""), nullptr);
-    EXPECT_EQ(log.errors(), "");
-}
-
 TEST_F(ResourceManagerTest, NamedFontsAndTheSize14Fallback) {
     TTF_Font* small = resources.getFont("small");
     ASSERT_NE(small, nullptr);

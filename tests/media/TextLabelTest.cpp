@@ -82,15 +82,4 @@ TEST_F(TextLabelTest, WithoutAnyFontTheInvalidFontIsReportedOnce) {
     EXPECT_EQ(log.errors(), "ERROR: Can't render text!\n");
 }
 
-TEST_F(TextLabelTest, AnUnknownFontNameRendersTheBrushFontAtSize14) {
-    std::unique_ptr<TextLabel> label(whiteLabel(160, 120, "Hx"));
-    label->setFont("size fourteen");
-    label->render();
-    TTF_Font* reference = TTF_OpenFont(DEFAULT_FONT_FILE, 14);
-    int width = 0;
-    TTF_SizeText(reference, "Hx", &width, nullptr);
-    TTF_CloseFont(reference);
-    EXPECT_NEAR(whiteBox().w, width, 3);
-}
-
 } // namespace

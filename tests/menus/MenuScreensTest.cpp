@@ -29,6 +29,12 @@ std::string places(const WidgetScreen& screen, const char* name) {
            "," + std::to_string(to.y);
 }
 
+// The four main menu buttons at rest.
+bool buttonsAtRest() {
+    return pictureAt(PLAY, 24, 18) && pictureAt(CHALLENGE, 184, 18) && pictureAt(HIGH, 24, 138) &&
+           pictureAt(EXIT, 184, 138);
+}
+
 using MainMenuTest = ScreenTest;
 
 TEST_F(MainMenuTest, ButtonsRestOnTheQuarterCentresAndWaitBeyondTheNextCornerClockwise) {
@@ -54,8 +60,7 @@ TEST_F(MainMenuTest, ButtonsFlyInFromTheCornersEveryTimeTheMenuIsEntered) {
             saveScreen("main-menu-mid-slide");
         });
         timeline.at(t0 + AT_REST, [&] {
-            EXPECT_TRUE(pictureAt(PLAY, 24, 18) && pictureAt(CHALLENGE, 184, 18) &&
-                        pictureAt(HIGH, 24, 138) && pictureAt(EXIT, 184, 138));
+            EXPECT_TRUE(buttonsAtRest());
             saveScreen("main-menu-rest");
             fake::push(fake::quitRequest());
         });
@@ -96,7 +101,7 @@ TEST_F(MainMenuTest, KeysDoNothingAndAWindowCloseReturnsZeroAfterTheFlyOut) {
     bool restingWhenLeaving = false;
     Timeline timeline;
     // The first frame after the request is the first of the fly-out.
-    timeline.at(when + 300 + 30, [&] { restingWhenLeaving = pictureAt(EXIT, 184, 138); });
+    timeline.at(when + 300 + 30, [&] { restingWhenLeaving = buttonsAtRest(); });
     EXPECT_EQ(menu.run(), STATE_QUIT);
     EXPECT_GE(fake::now(), when + 300 + 600) << "the menu stayed until the window was closed";
     EXPECT_TRUE(fake::playedChunks().empty());
@@ -144,10 +149,7 @@ TEST_F(MainMenuTest, AClickWhileTheButtonsFlyInHitsThemWhereTheyAre) {
         fake::click(30, 60);
     });
     // A choice made in flight makes the buttons jump to rest before flying out.
-    timeline.at(t0 + 311, [&] {
-        restingWhenLeaving = pictureAt(PLAY, 24, 18) && pictureAt(HIGH, 24, 138) &&
-                             pictureAt(CHALLENGE, 184, 18) && pictureAt(EXIT, 184, 138);
-    });
+    timeline.at(t0 + 311, [&] { restingWhenLeaving = buttonsAtRest(); });
     EXPECT_EQ(menu.run(), STATE_HIGH_SCORES);
     EXPECT_TRUE(highUnderPointer);
     EXPECT_TRUE(restingWhenLeaving);
@@ -245,21 +247,12 @@ TEST_F(PlaySetupScreenTest, WithoutTheMinusPictureTheLayoutFollowsItsZeroSize) {
     EXPECT_EQ(places(setup, "altext"), "152,276 > 76,186");
 }
 
-TEST_F(PlaySetupScreenTest, EachFrameReachesTheDisplayByItsFlipAlone) {
-    // Widgets pushing their own rectangles before the flip would send the
-    // same pixels twice; on SDL's 1.2 layer that cost six times the frame.
-    PlaySetupScreen setup;
-    int partialUpdates = 0;
-    fake::onUpdate([&] { ++partialUpdates; });
-    fake::pushAt(fake::now() + AT_REST, fake::quitRequest());
-    setup.run();
-    fake::onUpdate(nullptr);
-    EXPECT_GT(fake::flips(), 40);
-    EXPECT_EQ(partialUpdates, 0);
-}
-
 TEST_F(PlaySetupScreenTest, FirstVisitShowsTwoPlayersTenRoundsAndNoDistraction) {
     PlaySetupScreen setup;
+    // Widgets pushing their own rectangles before the flip would send the
+    // same pixels twice; on SDL's 1.2 layer that cost six times the frame.
+    int partialUpdates = 0;
+    fake::onUpdate([&] { ++partialUpdates; });
     const Uint32 t0 = fake::now();
     Timeline timeline;
     bool blackAtFirst = false;
@@ -275,6 +268,8 @@ TEST_F(PlaySetupScreenTest, FirstVisitShowsTwoPlayersTenRoundsAndNoDistraction) 
         fake::push(fake::quitRequest());
     });
     EXPECT_FALSE(setup.run());
+    fake::onUpdate(nullptr);
+    EXPECT_EQ(partialUpdates, 0) << "each frame reaches the display by its flip alone";
     EXPECT_TRUE(blackAtFirst) << "every widget starts off the screen";
     EXPECT_EQ(choices(setup), "2/10/ none ");
     EXPECT_EQ(shown(setup, "pltext") + shown(setup, "rtext") + shown(setup, "altext"),

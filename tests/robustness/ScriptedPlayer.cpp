@@ -58,11 +58,6 @@ void ScriptedPlayer::onFlip() {
     }
 }
 
-void ScriptedPlayer::forgetHistory() {
-    fake::clearHistory();
-    delaysSeen = 0;
-}
-
 bool ScriptedPlayer::settledAt(const std::vector<Uint32>& delays, Uint32 pause) {
     if (delays.size() != 1 || delays.front() != pause) {
         settled = false;

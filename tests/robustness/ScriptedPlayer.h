@@ -56,7 +56,10 @@ public:
     // Called each time a step has been completed, with its index.
     void onStepDone(std::function<void(int step)> hook) { stepDone = std::move(hook); }
     // Clears the scripted SDL's record of delays and sounds, for long runs.
-    void forgetHistory();
+    void forgetHistory() {
+        fake::clearHistory();
+        delaysSeen = 0;
+    }
 
     int stepsDone() const { return step; }
     int menuVisits() const { return menus; }
@@ -69,8 +72,8 @@ private:
     enum class Phase { Menu, Setup, Game, Challenge, ChallengeEnding, NameEntry, Done };
 
     void onFlip();
-    // Whether the screen has paused that long after each of its frames for
-    // long enough that its widgets rest.
+    // Whether the screen has paused that long after each frame for long
+    // enough that its widgets rest.
     bool settledAt(const std::vector<Uint32>& delays, Uint32 pause);
     void enter(Phase next);
     const Step& current() const { return plan[static_cast<std::size_t>(step)]; }

@@ -3,6 +3,7 @@
 #include "app/GameMain.h"
 #include "app/Logger.h"
 #include "media/ResourceManager.h"
+#include "media/Sprite.h"
 
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
@@ -31,21 +32,14 @@ void startDisplayOnce() {
     resources.loadFont("default", DEFAULT_FONT_FILE, 28);
     resources.loadFont("big", DEFAULT_FONT_FILE, 32);
 }
-} // namespace
 
-namespace {
-bool shutDown = false;
+// Tests that run the whole program shut SDL down at the end; drawing tests
+// after them in the same process are skipped.
+bool sdlShutDown = false;
 } // namespace
-
-void markSdlShutDown() {
-    shutDown = true;
-}
-bool sdlWasShutDown() {
-    return shutDown;
-}
 
 void ScreenTest::SetUp() {
-    if (sdlWasShutDown())
+    if (sdlShutDown)
         GTEST_SKIP() << "SDL was shut down by an earlier test in this process";
     fake::reset();
     std::srand(20261206);
@@ -63,16 +57,7 @@ SDL_Surface* ScreenTest::screen() {
 }
 
 Uint32 ScreenTest::pixelAt(int x, int y) {
-    SDL_Surface* display = screen();
-    const Uint8* row = static_cast<const Uint8*>(display->pixels) + y * display->pitch;
-    switch (display->format->BytesPerPixel) {
-    case 2:
-        return reinterpret_cast<const Uint16*>(row)[x];
-    case 4:
-        return reinterpret_cast<const Uint32*>(row)[x];
-    default:
-        return row[x];
-    }
+    return Sprite::getPixel(screen(), x, y);
 }
 
 Uint32 ScreenTest::mapped(Uint8 r, Uint8 g, Uint8 b) {
@@ -165,7 +150,7 @@ void ProgramTest::SetUp() {
 }
 
 void ProgramTest::TearDown() {
-    markSdlShutDown();
+    sdlShutDown = true;
     EXPECT_FALSE(fake::watchdogFired()) << "the program waited past the scripted session";
 }
 

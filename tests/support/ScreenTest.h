@@ -99,8 +99,3 @@ void writeFile(const std::string& path, const std::string& content);
     } while (false)
 
 int testsStartedInProcess();
-
-// Tests that run the whole program shut SDL down at the end; drawing tests
-// after them in the same process are skipped.
-void markSdlShutDown();
-bool sdlWasShutDown();
