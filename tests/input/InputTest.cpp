@@ -14,15 +14,6 @@ protected:
     }
 };
 
-TEST_F(JoystickTest, WithoutAJoystickEveryButtonIsReleased) {
-    fake::setJoysticks({});
-    CapturedLog log;
-    Input& input = Input::instance();
-    EXPECT_EQ(log.output(), "Joysticks found: 0\n");
-    for (unsigned button : {0u, 4u, 6u})
-        EXPECT_FALSE(input.isButtonPressed(button));
-}
-
 TEST_F(JoystickTest, OnlyTheFirstOfTwoIsOpenedAndDescribed) {
     fake::setJoysticks({"Pad One", "Pad Two"}, 10, 4);
     CapturedLog log;

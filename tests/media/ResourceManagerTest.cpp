@@ -105,18 +105,6 @@ TEST_F(ResourceManagerTest, DrawLinePlotsExactlyThesePixels) {
     }
 }
 
-TEST_F(ResourceManagerTest, DrawPixelWritesTheSizeOfThePixel) {
-    for (int bitsPerPixel : {8, 16, 32}) {
-        SurfacePtr canvas = makeSurface(4, 2, bitsPerPixel);
-        SDL_FillRect(canvas.get(), nullptr, 0);
-        resources.drawPixel(2, 1, 0xFFFFFFFF, canvas.get());
-        const Uint32 all = bitsPerPixel == 32 ? 0xFFFFFFFF : (1u << bitsPerPixel) - 1;
-        EXPECT_EQ(Sprite::getPixel(canvas.get(), 2, 1), all) << bitsPerPixel;
-        EXPECT_EQ(Sprite::getPixel(canvas.get(), 1, 1), 0u) << bitsPerPixel;
-        EXPECT_EQ(Sprite::getPixel(canvas.get(), 3, 1), 0u) << bitsPerPixel;
-    }
-}
-
 TEST_F(ResourceManagerTest, ASoundIsReadOnceAndPlayedAtFullVolume) {
     ScratchFolder folder;
     EXPECT_TRUE(resources.playSound("sounds/shot.wav", 1));

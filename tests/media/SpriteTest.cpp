@@ -102,7 +102,7 @@ TEST_F(SpriteTest, CyanStaysTransparentWhenDrawn) {
 
 TEST_F(SpriteTest, GetPixelReadsEverySizeOfPixel) {
     for (int bitsPerPixel : {8, 16, 24, 32}) {
-        SurfacePtr surface = makeSurface(3, 2, bitsPerPixel);
+        SurfacePtr surface(SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 2, bitsPerPixel, 0, 0, 0, 0));
         Uint8* row = static_cast<Uint8*>(surface->pixels) + surface->pitch;
         const int bytes = bitsPerPixel / 8;
         for (int i = 0; i < bytes; ++i)

@@ -162,10 +162,6 @@ int ProgramTest::runProgram() {
     return status;
 }
 
-SurfacePtr makeSurface(int w, int h, int bitsPerPixel) {
-    return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, bitsPerPixel, 0, 0, 0, 0));
-}
-
 SurfacePtr filledSurface(int w, int h, Uint32 value) {
     SurfacePtr surface(
         SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));

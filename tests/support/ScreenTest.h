@@ -82,8 +82,7 @@ protected:
     std::string output;
 };
 
-// Software surfaces for drawing tests; the filled one is 32-bit.
-SurfacePtr makeSurface(int w, int h, int bitsPerPixel);
+// A 32-bit software surface filled with one value.
 SurfacePtr filledSurface(int w, int h, Uint32 value);
 
 std::string readFile(const std::string& path);

@@ -10,7 +10,7 @@ target. This works on the black screen of the games without a distraction."""
 import time
 from collections import namedtuple
 
-from .game import WaitTimeout
+from .scenario import WaitTimeout
 from .pictures import NAMED_COLOURS, is_black, is_white
 
 FULL_SIZE = 60
