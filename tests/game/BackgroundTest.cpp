@@ -154,14 +154,23 @@ TEST_F(BackgroundTest, TheGameBlitsItsOwnCopyOfThePicture) {
     EXPECT_TRUE(pixelIs(0, 0, 240, 240, 240) || pixelIs(0, 0, 16, 16, 16));
 }
 
-TEST_F(BackgroundTest, AStillPictureStaysAtItsCorner) {
+TEST_F(BackgroundTest, AStillPictureStaysAtItsCornerUnderEveryTarget) {
     GameScript script([&](int, int frame) {
         if (frame == 1 || frame == 200)
             expectOffset({0, 0}, "still");
-        if (frame == 200)
-            shoot(1);
+        if (frame != 200)
+            return;
+        for (int player = 1; player <= 4; ++player) {
+            for (int slot = 0; slot < 2; ++slot) {
+                const ScreenPoint c = *session->targetCentre(player, slot);
+                const SDL_Rect around{Sint16(c.x - 18), Sint16(c.y - 18), 36, 36};
+                EXPECT_GT(countPixels(around, 222, 24, 32), 100) << "player " << player;
+            }
+        }
+        shoot(1, 0);
+        shoot(1, 1);
     });
-    EXPECT_EQ(session->run(1, 1, 1, picture.get(), 0, 0), 1);
+    EXPECT_EQ(session->run(4, 1, 2, picture.get(), 0, 0), 1);
 }
 
 TEST_F(BackgroundTest, OffsetsAndDirectionsCarryIntoTheNextRound) {

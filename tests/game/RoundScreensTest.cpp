@@ -1,5 +1,4 @@
 #include "GameTest.h"
-#include "media/ResourceManager.h"
 
 #include <string>
 #include <vector>
@@ -141,49 +140,6 @@ TEST_F(RoundScreensTest, OnePlayerGetsOneWhiteCellOverTheWholeScreen) {
                   320 * 240);
         EXPECT_GT(white, 320 * 240 * 9 / 10);
     });
-}
-
-TEST_F(RoundScreensTest, EveryTargetShowsOverEachBackground) {
-    // Two targets each at growth 0.6, running totals, the picture sliding at
-    // its mode's middle speed.
-    const struct {
-        int players;
-        const char* background;
-        int speedX, speedY;
-        const char* name;
-    } scenes[] = {{1, "", 0, 0, "none"},
-                  {2, "images/bwbg.png", 40, 20, "checker"},
-                  {3, "images/rwbg2.png", 20, 50, "psycho"},
-                  {4, "images/rwbg.png", 40, 20, "red"}};
-    for (const auto& scene : scenes) {
-        SCOPED_TRACE(scene.name);
-        SDL_Surface* picture = ResourceManager::instance().loadImage(scene.background);
-        ASSERT_EQ(picture == nullptr, std::string(scene.background).empty());
-        GameSession game;
-        bool looked = false;
-        GameScript script([&](int, int frame) {
-            if (frame != 91)
-                return;
-            for (int player = 1; player <= scene.players; ++player) {
-                for (int slot = 0; slot < 2; ++slot) {
-                    const ScreenPoint c = *game.targetCentre(player, slot);
-                    EXPECT_GT(
-                        countPixels({Sint16(c.x - 18), Sint16(c.y - 18), 36, 36}, 222, 24, 32), 100)
-                        << "player " << player;
-                }
-            }
-            const Cell first = CellLayout(scene.players).cell(1);
-            EXPECT_TRUE(picture == nullptr ||
-                        countPixels(rectOf(first), 0, 0, 0) < first.w * first.h / 4)
-                << "the picture shows behind the targets";
-            saveScreen(std::string("game-round-") + std::to_string(scene.players) + "-players-" +
-                       scene.name);
-            looked = true;
-            fake::push(fake::quitRequest());
-        });
-        EXPECT_EQ(game.run(scene.players, 2, 2, picture, scene.speedX, scene.speedY), 0);
-        EXPECT_TRUE(looked);
-    }
 }
 
 } // namespace

@@ -62,24 +62,20 @@ class GameRun:
                                  stdin=subprocess.DEVNULL, stdout=out, stderr=err)
         self.started_at = time.monotonic()
 
-    def status(self):
-        """The exit status once the program has ended, else None."""
-        return self.process.poll()
-
     def request_quit(self):
         """The desktop's polite quit request: SDL turns SIGTERM into a quit event."""
         self.process.send_signal(signal.SIGTERM)
 
-    def stop(self):
-        stop(self.process)
-
     def stdout(self):
-        with open(self.stdout_path, "rb") as source:
-            return source.read().decode("utf-8", errors="replace")
+        return _read_text(self.stdout_path)
 
     def stderr(self):
-        with open(self.stderr_path, "rb") as source:
-            return source.read().decode("utf-8", errors="replace")
+        return _read_text(self.stderr_path)
+
+
+def _read_text(path):
+    with open(path, "rb") as source:
+        return source.read().decode("utf-8", errors="replace")
 
 
 class Watcher:
@@ -113,7 +109,7 @@ class Watcher:
                     self.last_screenshot.save_png(os.path.join(
                         self.keep_dir, "%s-%02d-%s.png" % (self.label, self.kept, name)))
                 return result
-            status = self.game.status()
+            status = self.game.process.poll()
             if status is not None:
                 raise AssertionError("the game ended (%s) while waiting for %s"
                                      % (describe_status(status), description))
@@ -186,7 +182,7 @@ class Scenario:
 
     def close(self):
         for watcher in self._watchers:
-            watcher.game.stop()
+            stop(watcher.game.process)
         for screen in self._screens:
             screen.stop()
         shutil.rmtree(self.scratch, ignore_errors=True)

@@ -106,30 +106,20 @@ class VirtualScreen:
         self._tool(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
 
     def windows_titled(self, title):
-        """Ids of the windows whose title is exactly `title` (xdotool's search
-        matches patterns without regard to case)."""
-        windows = []
+        """The windows whose title is exactly `title` (xdotool's search ignores
+        case), each as its place and size (x, y, w, h) and the size of the
+        first icon it offers (_NET_WM_ICON) as text, "32,32" say."""
+        found = []
         for window in self._run(["xdotool", "search", "--name", re.escape(title)]).stdout.split():
+            window = window.decode()
             try:
-                if self._tool(["xdotool", "getwindowname", window.decode()]).decode().rstrip("\n") == title:
-                    windows.append(int(window))
+                if self._tool(["xdotool", "getwindowname", window]).decode() != title + "\n":
+                    continue
+                shell = dict(line.decode().partition("=")[::2] for line in self._tool(
+                    ["xdotool", "getwindowgeometry", "--shell", window]).split())
+                icon = self._run(["xprop", "-id", window, "-f", "_NET_WM_ICON", "32c", "=$0,$1",
+                                  "_NET_WM_ICON"]).stdout.decode().partition("=")[2].strip()
+                found.append((tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT")), icon))
             except XServerError:
-                pass  # gone between the search and the question
-        return windows
-
-    def window_geometry(self, window):
-        """(x, y, width, height) of a window on the screen."""
-        values = {}
-        for line in self._tool(["xdotool", "getwindowgeometry", "--shell", str(window)]).split():
-            key, _, value = line.decode().partition("=")
-            values[key] = value
-        return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
-
-    def window_icon_size(self, window):
-        """The size of the first icon a window offers (_NET_WM_ICON), or None."""
-        found = self._run(["xprop", "-id", str(window), "-f", "_NET_WM_ICON", "32c", "=$0,$1",
-                           "_NET_WM_ICON"])
-        numbers = found.stdout.decode().partition("=")[2].strip().split(",")
-        if len(numbers) != 2 or not all(number.isdigit() for number in numbers):
-            return None
-        return int(numbers[0]), int(numbers[1])
+                pass  # gone since the search: SDL replaces its window as it sets the video mode
+        return found
