@@ -13,7 +13,6 @@ sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 from brenvik_e2e import output, play_screens, screens  # noqa: E402
 from brenvik_e2e.pictures import Picture, read_png  # noqa: E402
-from brenvik_e2e.setup_screen import SetupScreen  # noqa: E402
 
 GAME_DIR = os.environ.get("BRENVIK_GAME_DIR", "")
 
@@ -57,21 +56,12 @@ class ChecksRefuseOtherScreens(unittest.TestCase):
             (name, x, y) for name, (x, y) in zip(swapped, places)))))
         self.assertFalse(screens.menu_buttons_resting(Picture(320, 240)))
 
-    def test_black_means_nearly_nothing_lit(self):
-        self.assertTrue(screens.mostly_black(Picture(320, 240)))
-        self.assertFalse(screens.mostly_black(screen_with(("target.png", 0, 0))))
-
-    def test_the_setup_screen_is_not_black(self):
-        self.assertFalse(SetupScreen(GAME_DIR).resting(Picture(320, 240)))
-
     def test_targets_must_be_in_every_cell_and_full_grown(self):
         one = screen_with(("target.png", 20, 20))
         self.assertIsNone(play_screens.targets_of_players(2)(one))
         self.assertIsNone(play_screens.full_grown_target(fill(Picture(320, 240), (40, 40, 40, 40),
                                                                  (222, 24, 32))))
         self.assertEqual(play_screens.full_grown_target(one).centre, (50, 50))
-        self.assertEqual(play_screens.find_targets(fill(Picture(320, 240), (40, 40, 100, 10),
-                                                        (222, 24, 32))), [])
 
     def test_messages_headings_and_winners_need_what_they_show(self):
         black = Picture(320, 240)
