@@ -36,14 +36,10 @@ protected:
     int lineTop(int line) const { return 10 + line * lineHeight; }
 
     Span whiteIn(int line, int fromX, int toX) const {
-        Span span;
-        for (int y = lineTop(line); y < lineTop(line) + lineHeight && y < 240; ++y)
-            for (int x = fromX; x < toX; ++x)
-                if (pixelIs(x, y, 255, 255, 255)) {
-                    span.left = span.left < 0 ? x : std::min(span.left, x);
-                    span.right = std::max(span.right, x);
-                }
-        return span;
+        const SDL_Rect box = boxOf({Sint16(fromX), Sint16(lineTop(line)), Uint16(toX - fromX),
+                                    Uint16(std::min(lineHeight, 240 - lineTop(line)))},
+                                   255, 255, 255);
+        return box.w == 0 ? Span{} : Span{box.x, box.x + box.w - 1};
     }
 
     static int whiteRows(int fromY, int toY) {
