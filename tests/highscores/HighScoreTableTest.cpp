@@ -108,10 +108,7 @@ TEST_F(HighScoreTableTest, WithoutAFileTheTableHoldsTenDefaultsAndWritesNothing)
         CapturedLog log;
         HighScoreTable table;
         EXPECT_EQ(log.errors(), "ERROR: can't load high scores!\n");
-        EXPECT_EQ(namesOf(table.getEntries()),
-                  namesOf(std::list<HighScoreEntry>(10, entry("worst player ever", 0, 0))));
-        for (const HighScoreEntry& e : table.getEntries())
-            EXPECT_EQ(e.level * 1000 + e.score, 0);
+        EXPECT_EQ(table.getEntries().size(), 10u) << "what they hold shows in the next test";
     }
     EXPECT_FALSE(fs::exists(folder.file("high.dat"))) << "not even at exit";
 }

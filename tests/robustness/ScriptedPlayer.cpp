@@ -22,10 +22,9 @@ bool isMessagePause(Uint32 delay) {
 
 } // namespace
 
-ScriptedPlayer::ScriptedPlayer(std::vector<Step> steps, std::set<std::string> broken,
-                               NameEntry entry)
-    : plan(std::move(steps)), brokenPictures(std::move(broken)), nameEntry(entry),
-      delaysSeen(fake::delays().size()), phaseStart(fake::now()) {
+ScriptedPlayer::ScriptedPlayer(std::vector<Step> steps, std::set<std::string> broken)
+    : plan(std::move(steps)), brokenPictures(std::move(broken)), delaysSeen(fake::delays().size()),
+      phaseStart(fake::now()) {
     fake::onFrame([this](int) { onFlip(); });
 }
 
@@ -170,11 +169,13 @@ void ScriptedPlayer::inChallengeEnding(const std::vector<Uint32>& delays) {
     if (!afterAWait || ++messagesAfterLoss < (current().practice ? 3 : 2))
         return;
     finishStep();
-    if (nameEntry == NameEntry::CloseWindow) {
+    // Without its key map the entry only shows itself; without its picture
+    // the window is closed, the only way out of it.
+    const bool map = !broken("images/keyboardmap.bmp");
+    if (map && broken("images/keyboard.png")) {
         fake::push(fake::quitRequest());
         ++names;
-    } else if (nameEntry == NameEntry::Type && !broken("images/keyboard.png") &&
-               pictureAt("images/keyboard.png", KEYBOARD_LEFT, KEYBOARD_TOP)) {
+    } else if (map && pictureAt("images/keyboard.png", KEYBOARD_LEFT, KEYBOARD_TOP)) {
         ++names;
         typed = 0;
         enter(Phase::NameEntry);

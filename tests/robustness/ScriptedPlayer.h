@@ -39,16 +39,10 @@ public:
     static Step highScores() { return {Step::HighScores}; }
     static Step exit() { return {Step::Exit}; }
 
-    enum class NameEntry {
-        Type,        // type "SOAK" and press END when the keyboard shows
-        CloseWindow, // the only way out of the entry without the keyboard picture
-        Nothing,     // no entry is shown: the key map cannot be read
-    };
-
     // Pictures that cannot be loaded in this run: their buttons are pressed on
-    // the one point a button without a picture answers to.
-    explicit ScriptedPlayer(std::vector<Step> steps, std::set<std::string> brokenPictures = {},
-                            NameEntry nameEntry = NameEntry::Type);
+    // the one point a button without a picture answers to. A name, "SOAK", is
+    // typed when the keyboard shows.
+    explicit ScriptedPlayer(std::vector<Step> steps, std::set<std::string> brokenPictures = {});
     ~ScriptedPlayer();
     ScriptedPlayer(const ScriptedPlayer&) = delete;
     ScriptedPlayer& operator=(const ScriptedPlayer&) = delete;
@@ -91,7 +85,6 @@ private:
 
     std::vector<Step> plan;
     std::set<std::string> brokenPictures;
-    NameEntry nameEntry;
     std::function<void(int)> stepDone;
 
     Phase phase = Phase::Menu;

@@ -34,15 +34,12 @@ class OnScreenKeyboard:
         return shows_picture(shot, self.picture, self.left, self.top)
 
     def key_centre(self, code):
-        """The screen point in the middle of the key with this code: the key
-        pixel nearest to the centre of its pixels."""
+        """The screen point in the middle of the key with this code."""
         points = [(i % self.width, i // self.width) for i, c in enumerate(self.codes) if c == code]
         if not points:
             raise KeyError("the keyboard has no key with code %d (%r)" % (code, chr(code)))
-        cx = sum(x for x, _ in points) / len(points)
-        cy = sum(y for _, y in points) / len(points)
-        x, y = min(points, key=lambda p: (p[0] - cx) ** 2 + (p[1] - cy) ** 2)
-        return self.left + x, self.top + y
+        return (self.left + sum(x for x, _ in points) // len(points),
+                self.top + sum(y for _, y in points) // len(points))
 
     def typed_name_look(self, shot):
         """The red letters of the name typed so far, above the keyboard."""
