@@ -1,4 +1,5 @@
 #include "GameTest.h"
+#include "media/ResourceManager.h"
 
 #include <string>
 #include <vector>
@@ -140,6 +141,43 @@ TEST_F(RoundScreensTest, OnePlayerGetsOneWhiteCellOverTheWholeScreen) {
                   320 * 240);
         EXPECT_GT(white, 320 * 240 * 9 / 10);
     });
+}
+
+TEST_F(RoundScreensTest, EveryTargetShowsOverEachSlidingBackground) {
+    // The busiest pictures of the game, sliding at their fastest speeds: every
+    // player's target must stand out whole, drawn over the background.
+    const struct {
+        const char* name;
+        const char* picture;
+    } backgrounds[] = {
+        {"checker", "images/bwbg.png"}, {"red", "images/rwbg.png"}, {"psycho", "images/rwbg2.png"}};
+    for (const auto& background : backgrounds) {
+        SCOPED_TRACE(background.name);
+        // The target's inner white ring, as the display shows it.
+        SDL_Surface* target = ResourceManager::instance().loadImage("images/target.png");
+        ASSERT_NE(target, nullptr);
+        SDL_LockSurface(target);
+        const Uint32 white = Sprite::getPixel(target, target->w / 2 + 14, target->h / 2);
+        SDL_UnlockSurface(target);
+        GameScript script([&](int, int frame) {
+            if (frame != 100)
+                return;
+            saveScreen(std::string("game-round-4-players-") + background.name);
+            for (int player = 1; player <= 4; ++player) {
+                const ScreenPoint centre = *session->targetCentre(player, 0);
+                EXPECT_TRUE(pixelIs(centre.x, centre.y, 222, 24, 32)) << "bullseye of " << player;
+                int whiteRing = 0;
+                for (int dx = -20; dx <= 20; ++dx)
+                    whiteRing += pixelAt(centre.x + dx, centre.y) == white ? 1 : 0;
+                EXPECT_GE(whiteRing, 6) << "rings of player " << player;
+            }
+            for (int player = 1; player <= 4; ++player)
+                clickAt(*session->targetCentre(player, 0));
+        });
+        SDL_Surface* picture = ResourceManager::instance().loadImage(background.picture);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(session->run(4, 1, 1, picture, 120, 150), 1);
+    }
 }
 
 } // namespace
