@@ -13,10 +13,10 @@ constexpr Uint32 MENU_FRAME_PAUSE = 20;
 } // namespace
 
 MainMenu::MainMenu() {
-    addButton("play", "images/playbutton.png", STATE_FREE_GAME);
-    addButton("challenge", "images/challengebutton.png", STATE_CHALLENGE);
-    addButton("high", "images/highscoresbutton.png", STATE_HIGH_SCORES);
-    addButton("exit", "images/exitbutton.png", STATE_QUIT);
+    addButton("play", "images/playbutton.png", "Play", STATE_FREE_GAME);
+    addButton("challenge", "images/challengebutton.png", "Challenge", STATE_CHALLENGE);
+    addButton("high", "images/highscoresbutton.png", "High scores", STATE_HIGH_SCORES);
+    addButton("exit", "images/exitbutton.png", "Exit", STATE_QUIT);
 
     // Each button rests on the centre of its quarter and waits beyond the
     // corner that follows its quarter clockwise.
@@ -34,8 +34,9 @@ MainMenu::MainMenu() {
                 180 - exit.getHeight() / 2);
 }
 
-void MainMenu::addButton(const std::string& name, const char* imageFile, int action) {
-    addWidget(name, std::make_unique<MenuButton>(ResourceManager::instance().loadImage(imageFile)));
+void MainMenu::addButton(const std::string& name, const char* imageFile, const char* caption,
+                         int action) {
+    addWidget(name, makeMenuButton(imageFile, caption, STAND_IN_WIDTH, STAND_IN_HEIGHT));
     actions[name] = action;
 }
 

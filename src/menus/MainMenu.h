@@ -21,7 +21,11 @@ public:
     void draw() override;
 
 private:
-    void addButton(const std::string& name, const char* imageFile, int action);
+    void addButton(const std::string& name, const char* imageFile, const char* caption, int action);
+
+    // The size of a button drawn in place of a missing picture.
+    static constexpr int STAND_IN_WIDTH = 112;
+    static constexpr int STAND_IN_HEIGHT = 84;
     // The choice made by the events waiting now; STATE_MAIN_MENU for none.
     int handleEvents();
 

@@ -2,6 +2,8 @@
 
 #include "media/Sprite.h"
 
+#include <memory>
+
 // A picture button of the menu screens. The screens flip the whole frame after
 // drawing their widgets, so a button neither pushes its own rectangle to the
 // display nor keeps the sprite's per-surface alpha of 255: that looks exactly
@@ -15,3 +17,9 @@ public:
             SDL_SetAlpha(surface, SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
     }
 };
+
+// The button showing that picture file; when the picture cannot be loaded
+// (the loader says so), a plain button of the given size with the caption
+// stands in for it.
+std::unique_ptr<MenuButton> makeMenuButton(const char* imageFile, const char* caption,
+                                           int standInWidth, int standInHeight);

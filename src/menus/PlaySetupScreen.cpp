@@ -32,21 +32,21 @@ PlaySetupScreen::PlaySetupScreen() : modes(annoyModes()), currentMode(modes.begi
     // Rows centred on y = 60 and y = 144 and one standing on the bottom edge;
     // minus buttons at x = 10, plus buttons centred on x = 177; captions half
     // a button above their row, values between the row's two buttons.
-    const Sprite* minus = addButton("plminus", "images/minus.png");
+    const Sprite* minus = addButton("plminus", MINUS);
     const int wm = minus->getWidth();
     const int hm = minus->getHeight();
     placeWidget("plminus", -wm, 60 - hm / 2, 10, 60 - hm / 2);
-    const Sprite* plus = addButton("plplus", "images/plus.png");
+    const Sprite* plus = addButton("plplus", PLUS);
     const int wp = plus->getWidth();
     const int hp = plus->getHeight();
     const int xp = 177 - wp / 2;
     const int d = xp - 10;
     placeWidget("plplus", -wp, 60 - hp / 2, xp, 60 - hp / 2);
-    addButton("rminus", "images/minus.png");
+    addButton("rminus", MINUS);
     placeWidget("rminus", -wm, 144 - hm / 2, 10, 144 - hm / 2);
-    addButton("rplus", "images/plus.png");
+    addButton("rplus", PLUS);
     placeWidget("rplus", -wp, 144 - hp / 2, xp, 144 - hp / 2);
-    const Sprite* start = addButton("start", "images/playbutton.png");
+    const Sprite* start = addButton("start", START);
     placeWidget("start", 320, 240, 320 - start->getWidth(), 240 - start->getHeight());
 
     addLabel("pltext")->setText("Players:");
@@ -58,9 +58,9 @@ PlaySetupScreen::PlaySetupScreen() : modes(annoyModes()), currentMode(modes.begi
     roundsValue = addLabel("rnumtext");
     placeWidget("rnumtext", d, 240 + hp, wm + d / 2, finalPosition("rplus").y + hp / 2);
 
-    addButton("anminus", "images/minus.png");
+    addButton("anminus", MINUS);
     placeWidget("anminus", -wm, 240 - hm, 10, 240 - hm);
-    addButton("anplus", "images/plus.png");
+    addButton("anplus", PLUS);
     placeWidget("anplus", -wp, 240 - hp, xp, 240 - hp);
     addLabel("altext")->setText("Ravav-E-Vidid:");
     placeWidget("altext", d, 240 + hp, (d + wm) / 2, finalPosition("anplus").y - hp / 2);
@@ -68,9 +68,8 @@ PlaySetupScreen::PlaySetupScreen() : modes(annoyModes()), currentMode(modes.begi
     placeWidget("antext", d, 240 + hp, wm + d / 2, finalPosition("anplus").y + hp / 2);
 }
 
-Sprite* PlaySetupScreen::addButton(const std::string& name, const char* imageFile) {
-    return addWidget(
-        name, std::make_unique<MenuButton>(ResourceManager::instance().loadImage(imageFile)));
+Sprite* PlaySetupScreen::addButton(const std::string& name, const ButtonLook& look) {
+    return addWidget(name, makeMenuButton(look.picture, look.caption, look.width, look.height));
 }
 
 TextLabel* PlaySetupScreen::addLabel(const std::string& name) {

@@ -35,7 +35,19 @@ public:
 private:
     enum class Outcome { Stay, GoBack, StartGame };
 
-    Sprite* addButton(const std::string& name, const char* imageFile);
+    // A button's picture, and the caption and size of the plain button that
+    // stands in for it when the picture is missing.
+    struct ButtonLook {
+        const char* picture;
+        const char* caption;
+        int width;
+        int height;
+    };
+    static constexpr ButtonLook MINUS{"images/minus.png", "-", 30, 30};
+    static constexpr ButtonLook PLUS{"images/plus.png", "+", 30, 30};
+    static constexpr ButtonLook START{"images/playbutton.png", "Play", 112, 84};
+
+    Sprite* addButton(const std::string& name, const ButtonLook& look);
     TextLabel* addLabel(const std::string& name);
     void showChoices();
     // The outcome after the events waiting now, starting from the given one.

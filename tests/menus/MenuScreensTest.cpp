@@ -228,17 +228,31 @@ TEST_F(PlaySetupScreenTest, WidgetsRestAndWaitWhereTheLayoutPutsThem) {
     }
 }
 
-TEST_F(PlaySetupScreenTest, WithoutTheMinusPictureTheLayoutFollowsItsZeroSize) {
-    REQUIRE_FRESH_PROCESS(); // the picture must not be in the image cache yet
+TEST_F(PlaySetupScreenTest, AMissingButtonPictureIsReplacedByAPlainButtonOfTheSameUse) {
+    REQUIRE_FRESH_PROCESS(); // the pictures must not be in the image cache yet
     ScratchFolder folder;
     folder.replaceData("images/minus.png", nullptr);
+    folder.replaceData("images/playbutton.png", "not a picture");
     CapturedLog log;
     PlaySetupScreen setup;
     EXPECT_NE(log.errors().find("ERROR: can't load image 'images/minus.png'"), std::string::npos);
-    EXPECT_EQ(places(setup, "plminus"), "0,60 > 10,60");
-    EXPECT_EQ(places(setup, "anminus"), "0,240 > 10,240");
-    EXPECT_EQ(places(setup, "plnumtext"), "152,276 > 76,60");
-    EXPECT_EQ(places(setup, "altext"), "152,276 > 76,186");
+    EXPECT_NE(log.errors().find("ERROR: can't load image 'images/playbutton.png'"),
+              std::string::npos);
+    // The stand-ins have a size, so the layout stays that of the pictures and
+    // every button can be reached: the start button in the corner, not off it.
+    EXPECT_EQ(places(setup, "plminus"), "-30,45 > 10,45");
+    EXPECT_EQ(places(setup, "start"), "320,240 > 208,156");
+    EXPECT_EQ(places(setup, "plnumtext"), "152,276 > 106,60");
+
+    fake::pushAt(fake::now() + AT_REST, fake::mouseDown(264, 198));
+    fake::pushAt(fake::now() + AT_REST, fake::mouseUp(264, 198));
+    Timeline timeline;
+    timeline.at(fake::now() + AT_REST - 10, [&] {
+        saveScreen("play-setup-stand-in-buttons");
+        EXPECT_GT(countPixels({10, 45, 30, 30}, 220, 220, 220), 40) << "the minus button's frame";
+        EXPECT_GT(countPixels({208, 156, 112, 84}, 220, 220, 220), 300) << "the start button's";
+    });
+    EXPECT_TRUE(setup.run()) << "the stand-in start button starts a game";
 }
 
 TEST_F(PlaySetupScreenTest, FirstVisitShowsTwoPlayersTenRoundsAndNoDistraction) {

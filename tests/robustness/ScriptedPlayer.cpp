@@ -102,13 +102,11 @@ void ScriptedPlayer::inMenu(const std::vector<Uint32>& delays) {
 void ScriptedPlayer::inSetup() {
     // The "-" buttons rest on x = 10 and the "+" buttons are centred on x = 177;
     // the rows are centred on y = 60 and y = 144, the last one stands on the
-    // bottom edge. Without its picture a button answers only at its corner.
-    const bool minusShown = !broken("images/minus.png");
-    const ScreenPoint plMinus = minusShown ? ScreenPoint{25, 60} : ScreenPoint{10, 60};
-    const ScreenPoint rMinus = minusShown ? ScreenPoint{25, 144} : ScreenPoint{10, 144};
-    const ScreenPoint anMinus = minusShown ? ScreenPoint{25, 225} : ScreenPoint{10, 240};
-    const ScreenPoint anPlus =
-        broken("images/plus.png") ? ScreenPoint{177, 240} : ScreenPoint{177, 225};
+    // bottom edge. A button without its picture is drawn in its place.
+    const ScreenPoint plMinus{25, 60};
+    const ScreenPoint rMinus{25, 144};
+    const ScreenPoint anMinus{25, 225};
+    const ScreenPoint anPlus{177, 225};
     for (; setupPlayers < current().players; ++setupPlayers)
         press({177, 60});
     for (; setupPlayers > current().players; --setupPlayers)
@@ -119,9 +117,8 @@ void ScriptedPlayer::inSetup() {
         press(anPlus);
     for (; setupMode > current().mode; --setupMode)
         press(anMinus);
-    // The start button stands in the bottom right corner; without its picture
-    // it answers only at (320, 240), beyond the last pixel of the screen.
-    press(broken("images/playbutton.png") ? ScreenPoint{320, 240} : ScreenPoint{264, 198});
+    // The start button stands in the bottom right corner.
+    press({264, 198});
     enter(Phase::Game);
 }
 
