@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "highscores/KeyMap.h"
+#include "highscores/StandInKeyboard.h"
 
 #include <SDL_image.h>
 
@@ -15,6 +16,14 @@ OnScreenKeyboard::OnScreenKeyboard(SDL_Surface* picture, const std::string& mapF
     if (map == nullptr)
         Logger::stream(0) << "ERROR: can't load image '" << mapFile << "' - " << SDL_GetError()
                           << std::endl;
+    // Without its picture the keyboard is drawn plainly from the map, so a
+    // name can still be typed.
+    if (surface == nullptr && map != nullptr) {
+        SDL_Surface* standIn = drawKeyboardFromMap(map);
+        setSurface(standIn);
+        if (standIn != nullptr)
+            SDL_FreeSurface(standIn);
+    }
     dirty = true;
     rect.w = static_cast<Uint16>(map != nullptr ? map->w : 0);
     rect.h = static_cast<Uint16>(map != nullptr ? map->h : 0);

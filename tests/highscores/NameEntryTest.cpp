@@ -68,6 +68,30 @@ TEST_F(NameEntryTest, ANameIsTypedOnTheKeysAndShownAboveTheKeyboard) {
         << "the empty name has nothing to render";
 }
 
+TEST_F(NameEntryTest, WithoutTheKeyboardPictureTheKeysAreDrawnFromTheMap) {
+    REQUIRE_FRESH_PROCESS(); // the picture must not be in the image cache yet
+    folder.replaceData("images/keyboard.png", nullptr);
+    pressKeys("ADA\r");
+    int keyCaps = 0;
+    fake::onFrame([&](int frame) {
+        if (frame != 1)
+            return;
+        saveScreen("name-entry-stand-in-keyboard");
+        // A light cap under every key's centre, dark between the keys.
+        for (int code : {int('A'), int('Z'), int('0'), int(' '), 8, 13}) {
+            const ScreenPoint key = keyCentre(code);
+            const SDL_Rect around{Sint16(key.x - 6), Sint16(key.y - 4), 12, 8};
+            keyCaps += countPixels(around, 210, 210, 214) > 20 ? 1 : 0;
+        }
+    });
+    NameEntry entry;
+    CapturedLog log;
+    EXPECT_EQ(entry.run(), "ADA");
+    EXPECT_EQ(keyCaps, 6);
+    EXPECT_NE(log.errors().find("ERROR: can't load image 'images/keyboard.png'"),
+              std::string::npos);
+}
+
 TEST_F(NameEntryTest, TheNameIsCentredHalfwayBetweenTheTopAndTheKeyboard) {
     pressKeys("MMMM\r");
     SDL_Rect box{0, 0, 0, 0};
