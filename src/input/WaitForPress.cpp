@@ -9,21 +9,29 @@ constexpr Uint32 POLL_PAUSE = 50;
 bool endsWait(const SDL_Event& event) {
     return event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_QUIT;
 }
+
+// Sleeps through the guard in naps, dropping whatever arrived meanwhile. The
+// guard ends only with a drain made in its last millisecond or later: a nap
+// that oversleeps the guard's end is followed by one more drain, so that a
+// press made inside the guard never reaches the wait.
+void dropPressesDuringGuard() {
+    SDL_Event event;
+    const Uint32 start = SDL_GetTicks();
+    for (;;) {
+        while (SDL_PollEvent(&event)) {
+        }
+        const Uint32 elapsed = SDL_GetTicks() - start;
+        if (elapsed >= GUARD_TIME - 1)
+            return;
+        const Uint32 left = GUARD_TIME - 1 - elapsed;
+        SDL_Delay(left < POLL_PAUSE ? left : POLL_PAUSE);
+    }
+}
 } // namespace
 
 void waitForPress() {
+    dropPressesDuringGuard();
     SDL_Event event;
-    // The guard is slept through in naps, dropping what arrived meanwhile. The
-    // last nap ends a millisecond before the guard does, and the one after it
-    // on the guard's end, so that nothing made before it is kept and nothing
-    // made from then on is lost.
-    const Uint32 start = SDL_GetTicks();
-    for (Uint32 elapsed = 0; elapsed < GUARD_TIME; elapsed = SDL_GetTicks() - start) {
-        while (SDL_PollEvent(&event)) {
-        }
-        const Uint32 left = GUARD_TIME - elapsed;
-        SDL_Delay(left > POLL_PAUSE ? POLL_PAUSE : left > 1 ? left - 1 : 1);
-    }
     for (;;) {
         SDL_Delay(POLL_PAUSE);
         while (SDL_PollEvent(&event)) {

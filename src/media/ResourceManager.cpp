@@ -6,6 +6,19 @@
 
 #include <cstdlib>
 
+namespace {
+
+// The other coordinate of the point i steps along a slanted line, worked out
+// whole in float and then truncated toward zero (truncating only the offset
+// would put the points of a falling line one pixel off).
+int pointAlong(int from, int i, int steps, int span) {
+    return static_cast<int>(static_cast<float>(from) + static_cast<float>(i) /
+                                                           static_cast<float>(steps) *
+                                                           static_cast<float>(span));
+}
+
+} // namespace
+
 ResourceManager& ResourceManager::instance() {
     // Never destroyed: surfaces and fonts stay valid until the process ends.
     static ResourceManager* theInstance = new ResourceManager();
@@ -110,17 +123,13 @@ void ResourceManager::drawLine(int x1, int y1, int x2, int y2, Uint32 pixel, SDL
         const int dx = x2 - x1;
         const int step = dx / std::abs(dx);
         for (int i = 0; x1 + i != x2; i += step) {
-            const float y =
-                static_cast<float>(i) / static_cast<float>(dx) * static_cast<float>(y2 - y1);
-            drawPixel(x1 + i, y1 + static_cast<int>(y), pixel, target);
+            drawPixel(x1 + i, pointAlong(y1, i, dx, y2 - y1), pixel, target);
         }
     } else {
         const int dy = y2 - y1;
         const int step = dy / std::abs(dy);
         for (int i = 0; y1 + i != y2; i += step) {
-            const float x =
-                static_cast<float>(i) / static_cast<float>(dy) * static_cast<float>(x2 - x1);
-            drawPixel(x1 + static_cast<int>(x), y1 + i, pixel, target);
+            drawPixel(pointAlong(x1, i, dy, x2 - x1), y1 + i, pixel, target);
         }
     }
 }

@@ -51,6 +51,24 @@ TEST_F(WaitForPressTest, AKeyAPointerPressOrAQuitRequestEndsItOnceHalfASecondHas
     }
 }
 
+// On a loaded machine a nap takes longer than asked. Whatever was pressed
+// before the guard was over is still dropped, and the first press after it
+// ends the wait.
+TEST_F(WaitForPressTest, NapsThatOversleepCarryNoPressOutOfTheGuard) {
+    for (Uint32 oversleep : {1u, 7u, 30u, 60u}) {
+        fake::onDelay([oversleep](Uint32) { fake::advance(oversleep); });
+        const Uint32 start = fake::now();
+        for (Uint32 at : {460u, 490u, 498u, 499u})
+            fake::pushAt(start + at, fake::mouseDown(10, 10));
+        fake::pushAt(start + 800, fake::keyDown());
+        fake::pushAt(start + 801, fake::mouseDown(10, 10));
+        waitForPress();
+        EXPECT_GE(fake::now() - start, 800u) << "oversleeping by " << oversleep;
+        EXPECT_EQ(fake::pendingEvents(), 1u) << "oversleeping by " << oversleep;
+        fake::reset();
+    }
+}
+
 TEST_F(WaitForPressTest, MotionAndReleasesNeverEndItAndItNapsBetweenChecks) {
     const Uint32 start = fake::now();
     fake::pushAt(start + 600, fake::mouseMotion(5, 5));

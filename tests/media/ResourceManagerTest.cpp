@@ -84,10 +84,16 @@ TEST_F(ResourceManagerTest, DrawLinePlotsExactlyThesePixels) {
         {5, 2, 2, 2, {{2, 2}, {3, 2}, {4, 2}, {5, 2}}},
         {1, 3, 1, 1, {{1, 1}, {1, 2}, {1, 3}}},
         {4, 4, 4, 4, {{4, 4}}},
-        // Slanted lines stop one pixel short of their second end.
+        // Slanted lines stop one pixel short of their second end; each point's
+        // other coordinate is truncated as a whole, rising or falling, either way.
         {0, 0, 3, 1, {{0, 0}, {1, 0}, {2, 0}}},
-        {3, 1, 0, 0, {{3, 1}, {2, 1}, {1, 1}}},
+        {3, 1, 0, 0, {{3, 1}, {2, 0}, {1, 0}}},
+        {0, 3, 3, 2, {{0, 3}, {1, 2}, {2, 2}}},
+        {3, 0, 0, 1, {{3, 0}, {2, 0}, {1, 0}}},
         {0, 0, 1, 3, {{0, 0}, {0, 1}, {0, 2}}},
+        {1, 3, 0, 0, {{1, 3}, {0, 2}, {0, 1}}},
+        {3, 0, 2, 3, {{3, 0}, {2, 1}, {2, 2}}},
+        {2, 3, 3, 0, {{2, 3}, {2, 2}, {2, 1}}},
         {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
         // Points off the surface are skipped, the rest drawn.
         {-3, 6, 10, 6, {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}, {6, 6}, {7, 6}}},
