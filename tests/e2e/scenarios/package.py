@@ -12,10 +12,14 @@ player's game folder holds links to the installed data.
 
 launcher: the launcher alone, in a made-up installation whose "game" only
 reports where it was started: which folder it picks, the links it makes and
-mends, what it leaves alone, its arguments and exit statuses."""
+mends, what it leaves alone, its arguments and exit statuses.
+
+reproducible: a second build folder, configured and built now from the same
+sources, gives the same package byte for byte."""
 
 import glob
 import os
+import re
 import shutil
 import subprocess
 
@@ -272,4 +276,19 @@ def play_launcher(scenario):
     made_up.start({"HOME": home}, status=1, stdout="", stderr_has="not installed completely")
 
 
-SCENARIOS = {"package": play_package, "launcher": play_launcher}
+def play_reproducible(scenario):
+    first = build_package(scenario)
+    with open(os.path.join(scenario.options.build_dir, "CMakeCache.txt")) as cache:
+        build_type = re.search(r"^CMAKE_BUILD_TYPE:\w+=(.*)$", cache.read(), re.M).group(1)
+    cmake = os.path.join(os.path.dirname(scenario.options.cpack), "cmake")
+    second = os.path.join(scenario.scratch, "second-build")
+    run([cmake, "-S", SOURCE, "-B", second, "-DCMAKE_BUILD_TYPE=" + build_type,
+         "-DBRENVIK_TESTS=OFF", "-DBRENVIK_BENCHMARKS=OFF"])
+    run([cmake, "--build", second, "-j2"])
+    run([scenario.options.cpack, "--config", os.path.join(second, "CPackConfig.cmake"),
+         "-B", second])
+    with open(first, "rb") as one, open(os.path.join(second, os.path.basename(first)), "rb") as two:
+        require(one.read() == two.read(), "a second build folder gives a different package")
+
+
+SCENARIOS = {"package": play_package, "launcher": play_launcher, "reproducible": play_reproducible}
