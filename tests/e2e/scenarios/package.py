@@ -2,18 +2,24 @@
 
 package: cpack builds brenvik_<version>_<arch>.deb; its control fields, its
 Depends (the libraries' packages and the font package), its contents (and no
-font file of its own) are checked; apt accepts it (simulated); it is unpacked
-into a scratch root, and the unpacked launcher starts the game under a
-private X server for a player with a fresh home, through both splashes to the
-main menu, and the game ends with status 0. The player's game folder holds
-links to the installed data.
+font file of its own, only a relative link) are checked; lintian finds no error
+or warning in it; apt accepts it (simulated); it is unpacked into a scratch
+root, where its menu and software centre entries pass their validators and
+its manual page renders without warnings, and the unpacked launcher starts
+the game under a private X server for a player with a fresh home, through
+both splashes to the main menu, and the game ends with status 0. The
+player's game folder holds links to the installed data.
 
 launcher: the launcher alone, in a made-up installation whose "game" only
 reports where it was started: which folder it picks, the links it makes and
-mends, what it leaves alone, its arguments and exit statuses."""
+mends, what it leaves alone, its arguments and exit statuses.
+
+reproducible: a second build folder, configured and built now from the same
+sources, gives the same package byte for byte."""
 
 import glob
 import os
+import re
 import shutil
 import subprocess
 
@@ -26,7 +32,11 @@ VERSION = "0.2"
 LAUNCHER = "usr/games/brenvik"
 PROGRAM = "usr/lib/games/brenvik/brenvik"
 DATA = "usr/share/games/brenvik"
-DESKTOP_ENTRY = "usr/share/applications/brenvik.desktop"
+APPSTREAM_ID = "invalid.tolvane.brenvik"
+DESKTOP_ENTRY = "usr/share/applications/%s.desktop" % APPSTREAM_ID
+METAINFO = "usr/share/metainfo/%s.metainfo.xml" % APPSTREAM_ID
+MANUAL = "usr/share/man/man6/brenvik.6.gz"
+DOCS = ("usr/share/doc/brenvik/copyright", "usr/share/doc/brenvik/changelog.gz")
 ICON = "usr/share/icons/hicolor/64x64/apps/brenvik.png"
 REQUIRED_PACKAGES = ("fonts-dancingscript", "libsdl-image1.2", "libsdl-ttf2.0-0", "libsdl-mixer1.2",
                      "libstdc++6", "libc6")
@@ -98,15 +108,18 @@ def check_package(scenario, package):
     data = sorted(os.path.relpath(path, scenario.game_dir)
                   for pattern in ("images/*.png", "images/*.bmp", "sounds/*.wav")
                   for path in glob.glob(os.path.join(scenario.game_dir, pattern)))
-    expected = {LAUNCHER: "-rwxr-xr-x", PROGRAM: "-rwxr-xr-x", DESKTOP_ENTRY: "-rw-r--r--",
-                ICON: "-rw-r--r--", **{DATA + "/" + name: "-rw-r--r--" for name in data}}
+    expected = {LAUNCHER: "-rwxr-xr-x", PROGRAM: "-rwxr-xr-x",
+                **{path: "-rw-r--r--" for path in (DESKTOP_ENTRY, ICON, METAINFO, MANUAL, *DOCS)},
+                **{DATA + "/" + name: "-rw-r--r--" for name in data}}
     require(files == expected, "the package's files differ from the game's:\n  extra %r\n  missing %r"
             % (sorted(set(files) - set(expected)), sorted(set(expected) - set(files))))
     font = entries.get(DATA + "/fonts/artbrush.ttf")
-    require(font is not None and font[0][0] == "l" and font[2] == SYSTEM_FONT,
-            "fonts/artbrush.ttf is %r, not a link to %s" % (font, SYSTEM_FONT))
+    relative = os.path.relpath(SYSTEM_FONT, "/%s/fonts" % DATA)
+    require(font is not None and font[0][0] == "l" and font[2] == relative,
+            "fonts/artbrush.ttf is %r, not a link to %s" % (font, relative))
     require(all(owner == "root/root" for _, owner, _ in entries.values()),
             "some of the package's files do not belong to root")
+    print(run(["lintian", "--fail-on", "error,warning", package]), end="")
     simulated = run(["apt-get", "install", "--simulate", "--no-install-recommends", package])
     require("Inst brenvik" in simulated, "apt would not install the package:\n" + simulated)
 
@@ -124,8 +137,14 @@ def check_unpacked(root):
                 "the menu entry's %s is %r, not %r" % (key, entry.get(key), value))
     require("Game" in entry.get("Categories", "").split(";"),
             "the menu entry is not in the Game category")
-    if shutil.which("desktop-file-validate"):
-        run(["desktop-file-validate", os.path.join(root, DESKTOP_ENTRY)])
+    run(["desktop-file-validate", os.path.join(root, DESKTOP_ENTRY)])
+    print(run(["appstreamcli", "validate-tree", "--no-net", root]), end="")
+    manual = subprocess.run(["man", "--warnings", "-l", os.path.join(root, MANUAL)],
+                            capture_output=True, text=True, timeout=60)
+    require(manual.returncode == 0 and manual.stderr == ""
+            and all(fact in manual.stdout for fact in ("--help", "button 4", "button 6",
+                                                       "XDG_DATA_HOME", "high.dat", "EXIT STATUS")),
+            "the manual page:\n%s%s" % (manual.stdout, manual.stderr))
 
 
 def check_links(folder, data):
@@ -140,6 +159,9 @@ def play_package(scenario):
     root = os.path.join(scenario.scratch, "root")
     run(["dpkg", "-x", package, root])
     check_unpacked(root)
+    # The root stands in for a system with the font package the game depends on.
+    os.makedirs(os.path.dirname(root + SYSTEM_FONT))
+    os.symlink(SYSTEM_FONT, root + SYSTEM_FONT)
 
     home = os.path.join(scenario.scratch, "home")
     elsewhere = os.path.join(scenario.scratch, "elsewhere")
@@ -254,4 +276,19 @@ def play_launcher(scenario):
     made_up.start({"HOME": home}, status=1, stdout="", stderr_has="not installed completely")
 
 
-SCENARIOS = {"package": play_package, "launcher": play_launcher}
+def play_reproducible(scenario):
+    first = build_package(scenario)
+    with open(os.path.join(scenario.options.build_dir, "CMakeCache.txt")) as cache:
+        build_type = re.search(r"^CMAKE_BUILD_TYPE:\w+=(.*)$", cache.read(), re.M).group(1)
+    cmake = os.path.join(os.path.dirname(scenario.options.cpack), "cmake")
+    second = os.path.join(scenario.scratch, "second-build")
+    run([cmake, "-S", SOURCE, "-B", second, "-DCMAKE_BUILD_TYPE=" + build_type,
+         "-DBRENVIK_TESTS=OFF", "-DBRENVIK_BENCHMARKS=OFF"])
+    run([cmake, "--build", second, "-j2"])
+    run([scenario.options.cpack, "--config", os.path.join(second, "CPackConfig.cmake"),
+         "-B", second])
+    with open(first, "rb") as one, open(os.path.join(second, os.path.basename(first)), "rb") as two:
+        require(one.read() == two.read(), "a second build folder gives a different package")
+
+
+SCENARIOS = {"package": play_package, "launcher": play_launcher, "reproducible": play_reproducible}
