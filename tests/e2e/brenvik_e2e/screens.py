@@ -11,7 +11,7 @@ def menu_at_rest(shot):
                for (x, y), test in MENU_BUTTONS.values())
 
 
-def reach_main_menu(watch, folder):
+def reach_main_menu(watch, folder):  # the folder, the game's, plays no part
     watch.until("the main menu at rest", menu_at_rest)
 
 
