@@ -10,7 +10,6 @@ static int heightAtSize(int size) {
     return height;
 }
 
-// The game opens its fonts as it starts.
 TEST(GameFonts, AreSmallAt18DefaultAt28AndBigAt32) {
     REQUIRE_FRESH_PROCESS(); // the display opens once per process
     Application().init(320, 240, 16);
@@ -50,8 +49,7 @@ TEST_F(ResourceManagerTest, KeepsImagesFontsAndSoundsByNameAndReportsMissingOnes
                                 SDL_GetError() + "\n");
 }
 
-// Axis-parallel lines include both ends; slanted ones stop one short of their second end, each
-// point's other coordinate truncated as a whole. Points off the surface are skipped.
+// Axis-parallel lines take both ends, slanted ones stop one short, each point truncated whole.
 TEST_F(ResourceManagerTest, DrawLinePlotsExactlyThesePixels) {
     const std::tuple<int, int, int, int, const char*> lines[] = {
         {5, 2, 2, 2, "2,2 3,2 4,2 5,2"}, {1, 3, 1, 1, "1,1 1,2 1,3"}, {4, 4, 4, 4, "4,4"},
