@@ -1,117 +1,51 @@
-// Saving a file keeps what the file system says about it: its mode, a link
-// that names it, other names it has, and a file the player may not write.
+// Saving "high.dat" keeps its mode, a link naming it and its other names,
+// refuses a file the player may not write, and never leaves it half written.
 #include "highscores/FileReplace.h"
+#include "highscores/HighScoreTable.h"
 #include "support/Permissions.h"
 #include "support/ScreenTest.h"
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
 
-namespace {
-
 namespace fs = std::filesystem;
 
-class FileReplaceTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char name[] = "/tmp/brenvik-save-XXXXXX";
-        ASSERT_NE(mkdtemp(name), nullptr);
-        folder = name;
-    }
-    void TearDown() override {
-        chmod(folder.c_str(), 0755);
-        fs::remove_all(folder);
-    }
-    std::string file(const std::string& name) const { return folder + "/" + name; }
-    // Whatever is in the folder besides the given names: temporary leftovers.
-    int otherFiles(std::initializer_list<std::string> names) const {
-        int others = 0;
-        for (const auto& entry : fs::directory_iterator(folder))
-            others += std::count(names.begin(), names.end(), entry.path().filename()) ? 0 : 1;
-        return others;
-    }
-    static unsigned modeOf(const std::string& path) {
-        struct stat status {};
-        return stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
-    }
-
-    std::string folder;
-};
-
-TEST_F(FileReplaceTest, ANewFileOrAnOldOneKeepsItsModeAndLeavesNoTemporaryFile) {
-    EXPECT_TRUE(replaceFileContents(file("high.dat"), "1\n"));
-    EXPECT_EQ(readFile(file("high.dat")), "1\n");
-    ASSERT_EQ(chmod(file("high.dat").c_str(), 0640), 0);
-    EXPECT_TRUE(replaceFileContents(file("high.dat"), "2\n"));
-    EXPECT_EQ(readFile(file("high.dat")), "2\n");
-    EXPECT_EQ(modeOf(file("high.dat")), 0640u);
-    EXPECT_EQ(otherFiles({"high.dat"}), 0);
-}
-
-TEST_F(FileReplaceTest, ALinkStaysALinkAndItsTargetGetsTheContent) {
-    fs::create_directory(file("shared"));
-    writeFile(file("shared/scores"), "old\n");
-    fs::create_symlink("shared/scores", file("high.dat"));
-    EXPECT_TRUE(replaceFileContents(file("high.dat"), "new\n"));
-    EXPECT_TRUE(fs::is_symlink(file("high.dat")));
-    EXPECT_EQ(readFile(file("shared/scores")), "new\n");
-    EXPECT_EQ(otherFiles({"high.dat", "shared"}), 0);
-    // A link to a file not made yet makes it.
-    fs::create_symlink("shared/later", file("next.dat"));
-    EXPECT_TRUE(replaceFileContents(file("next.dat"), "first\n"));
-    EXPECT_TRUE(fs::is_symlink(file("next.dat")));
-    EXPECT_EQ(readFile(file("shared/later")), "first\n");
-}
-
-TEST_F(FileReplaceTest, AFileWithASecondNameIsRewrittenUnderBoth) {
-    writeFile(file("high.dat"), "old\n");
-    fs::create_hard_link(file("high.dat"), file("backup"));
-    EXPECT_TRUE(replaceFileContents(file("high.dat"), "new\n"));
-    EXPECT_EQ(readFile(file("backup")), "new\n");
-}
-
-TEST_F(FileReplaceTest, AFolderThatTakesNoNewFileGetsTheFileRewrittenInPlace) {
-    writeFile(file("high.dat"), "a much longer old content\n");
-    ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+TEST(FileReplace, KeepsWhatTheFileSystemSaysAndNeverLeavesAHalfWrittenFile) {
+    ScratchFolder folder;
     WithoutOverridingPermissions asAnyPlayer;
-    EXPECT_TRUE(replaceFileContents(file("high.dat"), "new\n"));
-    EXPECT_EQ(readFile(file("high.dat")), "new\n");
-    EXPECT_FALSE(replaceFileContents(file("absent.dat"), "new\n"));
-}
+    writeFile("high.dat", "1\n1\nold\n");
+    fs::permissions("high.dat", fs::perms(0444));
+    CapturedLog log;
+    HighScoreTable().addScore(2, 2, "new");
+    EXPECT_EQ(log.errors(), "ERROR: can't save high scores!\n");
+    EXPECT_EQ(readFile("high.dat"), "1\n1\nold\n");
 
-TEST_F(FileReplaceTest, AFileThePlayerMayNotWriteIsLeftAsItIs) {
-    writeFile(file("high.dat"), "old\n");
-    ASSERT_EQ(chmod(file("high.dat").c_str(), 0444), 0);
-    WithoutOverridingPermissions asAnyPlayer;
-    EXPECT_FALSE(replaceFileContents(file("high.dat"), "new\n"));
-    EXPECT_EQ(readFile(file("high.dat")), "old\n");
-    EXPECT_EQ(modeOf(file("high.dat")), 0444u);
-    EXPECT_EQ(otherFiles({"high.dat"}), 0);
-}
+    fs::permissions("high.dat", fs::perms(0640));
+    EXPECT_TRUE(replaceFileContents("high.dat", "1\n"));
+    EXPECT_EQ(fs::status("high.dat").permissions(), fs::perms(0640));
+    fs::create_directory("shared");
+    fs::create_symlink("shared/scores", "linked.dat");
+    writeFile("shared/scores", "old\n");
+    EXPECT_TRUE(replaceFileContents("linked.dat", "2\n"));
+    fs::create_hard_link("high.dat", "backup");
+    writeFile("solo.dat", "a much longer old content\n");
 
-// A full disk, as a limit on the size of files: the save fails before the old
-// content is touched, whichever way it is written.
-TEST_F(FileReplaceTest, AWriteThatDoesNotFitLeavesTheOldFileWhole) {
-    writeFile(file("high.dat"), "old\n");
-    writeFile(file("linked"), "old\n");
-    fs::create_hard_link(file("linked"), file("other-name"));
+    // A full disk, as a file size limit: no save, replacing or in place, touches it.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 8;
+    const rlimit small{8, saved.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool renamed = replaceFileContents(file("high.dat"), "far more than eight bytes\n");
-    const bool rewritten = replaceFileContents(file("linked"), "far more than eight bytes\n");
+    EXPECT_FALSE(replaceFileContents("solo.dat", "far more than eight bytes\n"));
+    EXPECT_FALSE(replaceFileContents("high.dat", "far more than eight bytes\n"));
     setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_FALSE(renamed);
-    EXPECT_FALSE(rewritten);
-    EXPECT_EQ(readFile(file("high.dat")), "old\n");
-    EXPECT_EQ(readFile(file("linked")), "old\n");
-    EXPECT_EQ(otherFiles({"high.dat", "linked", "other-name"}), 0);
-}
+    EXPECT_EQ(readFile("high.dat") + readFile("solo.dat"), "1\na much longer old content\n");
 
-} // namespace
+    EXPECT_TRUE(replaceFileContents("high.dat", "3\n")); // and so its other name
+    fs::permissions(".", fs::perms(0555));               // a folder that takes no new file
+    EXPECT_TRUE(replaceFileContents("solo.dat", "4\n"));
+    EXPECT_EQ(readFile("shared/scores") + readFile("backup") + readFile("solo.dat"), "2\n3\n4\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 8) << "no temporary file is left";
+}
