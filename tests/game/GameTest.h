@@ -1,25 +1,21 @@
 #pragma once
 
 #include "game/GameSession.h"
+#include "media/ResourceManager.h"
 #include "support/ScreenTest.h"
 #include "support/Scripting.h"
 
-#include <memory>
-
-// A game session on the headless screen.
 class GameTest : public ScreenTest {
 protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        session = std::make_unique<GameSession>();
+    // Whether the picture shows with its corner at (x, y) around targets, lines and totals.
+    static bool showsPictureAt(const char* file, int x, int y) {
+        SDL_Surface* picture = ResourceManager::instance().loadImage(file);
+        int same = 0;
+        SDL_LockSurface(picture);
+        for (int sy = 0; sy < 240; ++sy)
+            for (int sx = 0; sx < 320; ++sx)
+                same += Sprite::getPixel(picture, sx - x, sy - y) == pixelAt(sx, sy) ? 1 : 0;
+        SDL_UnlockSurface(picture);
+        return same > 320 * 240 / 2;
     }
-    static void clickAt(ScreenPoint point) { fake::click(point.x, point.y); }
-    // A click on a live target's centre.
-    void shoot(int player, int slot = 0) const { clickAt(*session->targetCentre(player, slot)); }
-    // The white of a winner's cell, on the winner and totals screens.
-    static bool cellIsWhite(const Cell& cell) {
-        return countPixels(rectOf(cell), 255, 255, 255) > cell.w * cell.h * 3 / 4;
-    }
-
-    std::unique_ptr<GameSession> session;
 };

@@ -1,0 +1,138 @@
+#include "challenge/ChallengeLevels.h"
+#include "challenge/ChallengeMode.h"
+#include "challenge/MessageScreen.h"
+#include "game/GameTest.h"
+
+#include <cmath>
+#include <tuple>
+
+// Each level, an outcome (points, accuracy, growth) that just passes, then those that just
+// fail each test. Where a level compares in double, 0.6f is above 0.6 and 0.9f below 0.9.
+const std::pair<ChallengeLevel, std::vector<LevelOutcome>> LEVELS[] = {
+    // clang-format off
+    {{"Hit target before it reaches full size", 1, "", 0, 0, nullptr}, {{0, 0, std::nextafter(1.0f, 0.0f)}, {101, 1, 1}}},
+    {{"Get at least 15 points", 1, "", 0, 0, nullptr}, {{15, 0, 1}, {14, 1, 0}}},
+    {{"Reach at least 50% accuracy", 1, "", 0, 0, nullptr}, {{1, 0.5f, 1}, {101, std::nextafter(0.5f, 0.0f), 0}}},
+    {{"Hit target before it reaches 66% size", 1, "", 0, 0, nullptr}, {{0, 0, std::nextafter(0.66f, 0.0f)}, {101, 1, 0.66f}}},
+    {{"Get at least 25 points", 1, "", 0, 0, nullptr}, {{25, 0, 1}, {24, 1, 0}}},
+    {{"Reach at least 66% accuracy and 20 points", 1, "", 0, 0, nullptr}, {{20, 0.66f, 1}, {19, 1, 0}, {101, std::nextafter(0.66f, 0.0f), 0}}},
+    {{"Hit target before it reaches 50% size", 1, "", 0, 0, nullptr}, {{0, 0, std::nextafter(0.5f, 0.0f)}, {101, 1, 0.5f}}},
+    {{"Get at least 30 points", 1, "", 0, 0, nullptr}, {{30, 0, 1}, {29, 1, 0}}},
+    {{"Reach at least 75% accuracy and 20 points", 1, "", 0, 0, nullptr}, {{20, 0.75f, 1}, {19, 1, 0}, {101, std::nextafter(0.75f, 0.0f), 0}}},
+    {{"Reach at least 66% accuracy and 50% speed", 1, "", 0, 0, nullptr}, {{0, 0.66f, 0.5f}, {101, std::nextafter(0.66f, 0.0f), 0}, {101, 1, std::nextafter(0.5f, 1.0f)}}},
+    {{"Now you will have two targets. Hit both of them before they reach full size", 2, "", 0, 0, nullptr}, {{0, 0, std::nextafter(1.0f, 0.0f)}, {101, 1, 1}}},
+    {{"Get at least 38 points", 1, "", 0, 0, nullptr}, {{38, 0, 1}, {37, 1, 0}}},
+    {{"Hit both targets, get at least 50 points", 2, "", 0, 0, nullptr}, {{50, 0, 1}, {49, 1, 0}}},
+    {{"Get at least 36 points", 1, "images/bwbg.png", 0, 0, nullptr}, {{36, 0, 1}, {35, 1, 0}}},
+    {{"Reach at least 66% accuracy and 40% speed", 1, "images/bwbg.png", 50, 80, nullptr}, {{0, 0.66f, std::nextafter(0.6f, 0.0f)}, {101, std::nextafter(0.66f, 0.0f), 0}, {101, 1, 0.6f}}},
+    {{"Hit target before it reaches 66% size", 1, "images/rwbg2.png", 0, 20, nullptr}, {{0, 0, std::nextafter(0.66f, 0.0f)}, {101, 1, 0.66f}}},
+    {{"Get at least 40 points", 1, "images/rwbg.png", 80, 20, nullptr}, {{40, 0, 1}, {39, 1, 0}}},
+    {{"Hit all targets before they reach full size", 4, "images/rwbg2.png", 60, 40, nullptr}, {{42, 0, 1}, {41, 1, 0}}},
+    {{"Hit all targets before they reach 90% size", 3, "images/rwbg2.png", 80, 90, nullptr}, {{0, 0, 0.9f}, {101, 1, std::nextafter(0.9f, 1.0f)}}},
+    {{"Hit all targets, Get at least 60 points", 3, "images/rwbg2.png", 70, 60, nullptr}, {{60, 0, 1}, {59, 1, 0}}},
+    // clang-format on
+};
+
+TEST(ChallengeLevels, EachRowAndItsPassTestAtTheBoundary) {
+    const auto fields = [](const ChallengeLevel& l) {
+        return std::make_tuple(std::string(l.objective), l.targets, std::string(l.background),
+                               l.speedX, l.speedY);
+    };
+    for (int number = 1; number <= 20; ++number) {
+        const auto& [wanted, outcomes] = LEVELS[number - 1];
+        EXPECT_EQ(fields(*challengeLevel(number)), fields(wanted)) << number;
+        for (std::size_t i = 0; i < outcomes.size(); ++i)
+            EXPECT_EQ(challengeLevel(number)->passed(outcomes[i]), i == 0) << number << ", " << i;
+    }
+}
+
+TEST(ChallengeMessages, EndLinesAtLineFeedsAndAtTheFirstSpaceAfterTwentyCharacters) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(cutMessageLines("Success!\n-\n1234567890123456789 x 12345678901234567890 y"),
+              (Lines{"Success!", "-", "1234567890123456789 x", "12345678901234567890", "y"}));
+    EXPECT_EQ(cutMessageLines(std::string(600, 'w').c_str()),
+              (Lines{std::string(255, 'w'), std::string(255, 'w'), std::string(90, 'w')}));
+}
+
+using Message = std::pair<std::string, int>; // the text, and the level in its heading or 0
+
+class ChallengeModeTest : public GameTest {
+protected:
+    // Lines centred on x = 160, y = 60 + 35k, under a red "Level n" on (160, 20), on black.
+    static bool showsMessage(const Message& message) {
+        const std::string heading = "Level " + std::to_string(message.second);
+        bool shown = message.second == 0
+                         ? !redHeading()
+                         : showsCentredText("default", heading.c_str(), RED, 160, 20);
+        int y = 25;
+        for (const std::string& line : cutMessageLines(message.first.c_str()))
+            shown = shown && showsCentredText("default", line.c_str(), WHITE, 160, y += 35);
+        return shown && countPixels(WHOLE_SCREEN, 0, 0, 0) > 320 * 180;
+    }
+
+    // Plays a challenge, shooting every target dx right of its centre when shootNow(level, frame).
+    static int play(ChallengeMode& challenge, const std::vector<Message>& expected, int dx,
+                    const std::function<bool(int level, int frame)>& shootNow) {
+        std::size_t shown = 0;
+        const auto onFlip = [&](int level, int frame) {
+            shown += shown < expected.size() && showsMessage(expected[shown]) ? 1 : 0;
+            const bool shoot = frame > 0 && shootNow(level, frame);
+            for (int slot = 0; slot < 4 && shoot; ++slot)
+                if (const auto centre = challenge.getSession().targetCentre(1, slot))
+                    fake::click(centre->x + dx, centre->y);
+        };
+        GameScript script(onFlip, onFlip);
+        challenge.run();
+        EXPECT_EQ(shown, expected.size());
+        return script.rounds();
+    }
+};
+
+TEST_F(ChallengeModeTest, PassingLevelOneThenFailingLevelTwoKeepsLevelOnesPoints) {
+    ChallengeMode challenge;
+    // 3 from the centre at growth 0.29 (a radius of 8): 70.67 x 0.625 x 0.625 gives 29 points.
+    const std::vector<Message> expected{{"Hit target before it reaches full size", 1},
+                                        {"Success!\n-\nScore: 29\nAccuracy: 62%\nSpeed: 70%", 0},
+                                        {"Get at least 15 points", 2},
+                                        {"Failed!\n-\nScore: 1\nAccuracy: 90%\nSpeed: 0%", 0},
+                                        {"Total score:\n29", 0}};
+    EXPECT_EQ(play(challenge, expected, 3,
+                   [](int level, int frame) { return frame == (level == 1 ? 45 : 160); }),
+              2);
+    EXPECT_EQ(challenge.getLevelsPassed(), 1);
+    EXPECT_EQ(challenge.getTotalScore(), 29) << "no bonus for level 1";
+}
+
+TEST_F(ChallengeModeTest, APracticeRunPassesAllTwentyLevelsWithTheirBonusesAndEndsWithNothing) {
+    REQUIRE_FRESH_PROCESS(); // the joystick is opened once per process
+    fake::setJoysticks({"Pad"});
+    fake::holdButton(4, true);
+    ChallengeMode challenge;
+    // Level 1 is left with button 6, failed but counted; then 71 points a target at growth 0.3.
+    std::vector<Message> expected{{"Success!\n-\nScore: 0\nAccuracy: 0%\nSpeed: 0%", 0}};
+    for (int level = 2; level <= 20; ++level) {
+        const std::string points = std::to_string(71 * LEVELS[level - 1].first.targets);
+        expected.push_back({LEVELS[level - 1].first.objective, level});
+        expected.push_back({"Success!\n-\nScore: " + points + "\nAccuracy: 100%\nSpeed: 70%", 0});
+    }
+    expected.pop_back(); // level 20 is shot at full size after a stall
+    expected.push_back({"CONGRATULATIONS\nAll levels completed!", 0});
+    expected.push_back({"Total score:\n2258", 0}); // 25 x 71 + 3, bonuses 0 + 2 + ... + 38, 100
+    EXPECT_EQ(play(challenge, expected, 0,
+                   [](int level, int frame) {
+                       fake::holdButton(4, false); // read as the challenge starts only
+                       fake::holdButton(6, level == 1 && frame == 40);
+                       // 60 and 40 pixels a second, the fractions dropped.
+                       EXPECT_TRUE(level != 18 || frame != 13 ||
+                                   showsPictureAt("images/rwbg2.png", -6, -4));
+                       if (level == 20 && frame == 1)
+                           fake::advance(3000);
+                       // A step longer than the whole range still leaves the picture on the screen.
+                       EXPECT_TRUE(level != 20 || frame != 2 ||
+                                   showsPictureAt("images/rwbg2.png", -160, -120));
+                       return frame == 46;
+                   }),
+              20);
+    EXPECT_EQ(challenge.getLevelsPassed(), 0);
+    EXPECT_EQ(challenge.getTotalScore(), 0);
+}
