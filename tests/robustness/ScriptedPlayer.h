@@ -2,32 +2,35 @@
 
 #include "support/Scripting.h"
 
+#include <stdexcept>
 #include <string>
 
 // Plays the whole program from its main menu, a letter of the plan at a time: 's' closes
-// the window on the setup screen; 'g' plays two players for ten rounds after `mode` presses
-// of the Ravav-E-Vidid "+"; 'c' wins a challenge's first level, gives up the second and types
-// "SOAK" if asked; 'h' shows the high scores; 'x' exits. It knows screens by their pauses,
-// kept without pictures: 20 ms a frame in the menu and the name entry, 15 ms in the setup,
-// 500 to 1999 ms before a round.
+// the window on the setup screen; 'g' sets two rounds with "-" and "+", presses the
+// Ravav-E-Vidid "+" `mode` times and plays; 'c' wins a challenge's first level, gives up the
+// second and types "SOAK" if asked; 'h' shows the high scores; 'x' exits. It knows screens by
+// their pauses, kept without pictures: 20 ms a frame in the menu and the name entry, 15 ms in
+// the setup, 500 to 1999 ms before a round.
 class ScriptedPlayer {
 public:
     explicit ScriptedPlayer(std::string plan, int mode = 0) : plan(std::move(plan)), mode(mode) {
         fake::onDelay([this](Uint32 pause) { afterPause(pause); });
     }
     ~ScriptedPlayer() { fake::onDelay(nullptr); }
-    std::string done; // the steps begun
+    std::string done;  // the steps begun
+    int fadeSteps = 0; // the splash pictures fade in 1 ms steps
     GameScript script{[this](int round, int frame) { play(round, frame); }};
 
     void afterPause(Uint32 pause) {
+        if (pause == 1 && ++fadeSteps > 4 * 501) // a fifth fade: the splashes never end
+            throw std::runtime_error("the splash pictures came back");
         streak = pause == last ? streak + 1 : 1;
         last = pause;
-        if (pause == 20 && naming)
+        if (pause == 20 && std::exchange(naming, false))
             pressKeys("SOAK\r"); // lost on a menu still flying in when no name is asked
-        naming = naming && pause != 20;
         // Widgets rest 600 ms after they start flying in: 20 menu frames, 24 setup frames.
-        for (int press = 0; pause == 15 && streak == 30 && press < mode; ++press)
-            fake::click(177, 225);
+        for (int press = 0; pause == 15 && streak == 30 && press < 10 + mode; ++press)
+            fake::click(press < 9 ? 25 : 177, press < 10 ? 144 : 225);
         if (pause == 15 && streak == 30)
             done.back() == 's' ? fake::push(fake::quitRequest()) : fake::click(264, 198);
         if (pause == 20 && streak == 30 && done.size() < plan.size()) {

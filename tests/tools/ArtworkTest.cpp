@@ -8,9 +8,8 @@
 using Artwork = ScreenTest;
 
 TEST_F(Artwork, EachPictureFitsWhereTheGamePutsIt) {
-    // Least and most: a splash on the screen; a menu button in its quarter and beside the
-    // setup's "+"; a "+" or "-" in a setup row; a target in a three-player column and a
-    // four-player row; the keyboard under the name; a background larger than the screen.
+    // A splash on the screen; a button in its quarter, beside "+"; "+" and "-" in a setup row; a
+    // target in a three-player column and a four-player row; a background larger than the screen.
     const std::tuple<std::vector<std::string>, int, int, int, int> ROOMS[] = {
         {{"splash-brenvik.png", "splash-tolvane.png"}, 200, 120, 320, 240},
         {{"playbutton.png", "challengebutton.png"}, 80, 60, 116, 100},
@@ -20,13 +19,11 @@ TEST_F(Artwork, EachPictureFitsWhereTheGamePutsIt) {
         {{"keyboard.png"}, 320, 60, 320, 160},
         {{"bwbg.png", "rwbg.png", "rwbg2.png"}, 321, 241, 2048, 2048},
         {{"vrel_icon.bmp"}, 32, 32, 32, 32}};
-    for (const auto& [files, w, h, mostW, mostH] : ROOMS)
+    for (const auto& [files, w, h, maxW, maxH] : ROOMS)
         for (const std::string& file : files) {
-            SurfacePtr picture(IMG_Load(("images/" + file).c_str()));
-            ASSERT_TRUE(picture) << file;
-            EXPECT_TRUE(picture->w >= w && picture->w <= mostW && picture->h >= h &&
-                        picture->h <= mostH)
-                << file;
+            SurfacePtr p(IMG_Load(("images/" + file).c_str()));
+            ASSERT_TRUE(p) << file;
+            EXPECT_TRUE(p->w >= w && p->w <= maxW && p->h >= h && p->h <= maxH) << file;
         }
 }
 
@@ -42,7 +39,9 @@ TEST_F(Artwork, TheKeyMapHoldsEachKeysCodeUnderItsCap) {
         codes += char(code(key.x + key.w / 2, key.y + key.h / 2));
         const int right = key.x + key.w - 1, bottom = key.y + key.h - 1;
         EXPECT_TRUE(code(key.x, key.y) == key.code && code(right, bottom) == key.code) << key.label;
-        EXPECT_TRUE(code(key.x - 1, key.y) == 0 && code(right + 1, bottom + 1) == 0) << key.label;
+        EXPECT_TRUE(code(key.x - 1, key.y) == 0 && code(right + 1, bottom) == 0 &&
+                    code(right, bottom + 1) == 0)
+            << key.label;
         EXPECT_NE(shown(key.x + 3, key.y + 9), shown(key.x - 1, key.y + 9)) << "a cap on the panel";
     }
     EXPECT_EQ(codes, "1234567890QWERTYUIOPASDFGHJKLZXCVBNM-.! \b\r");
