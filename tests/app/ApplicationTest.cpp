@@ -35,13 +35,15 @@ TEST_F(WholeProgram, ShowsTheSplashesOnceAndComesBackToTheMenuFromEveryScreenUnt
     const int times = std::atoi(std::getenv("BRENVIK_SOAK") ? std::getenv("BRENVIK_SOAK") : "1");
     const std::string plan = "s" + std::string(times, 'g') + std::string(times, 'c') + "hx";
     fake::setWatchdog(times * 300000u);
+    fake::setJoysticks({});
     ScriptedPlayer player(plan);
     std::vector<long> fading; // the light of the screen after each 1 ms step of a fade
     std::string centred;      // the splash pictures held whole in the middle
     fake::onDelay([&](Uint32 pause) {
         long light = 0; // 16-bit pixels weigh their red, green and blue, which fade alike
-        for (int at = 0; pause == 1 && at < 320 * 240; at += 3)
-            light += Sprite::getPixel(ResourceManager::instance().getScreen(), at % 320, at / 320);
+        for (int at = 0; pause == 1 && at < 300 * 200; at += 3) // where the pictures show
+            light += Sprite::getPixel(ResourceManager::instance().getScreen(), 10 + at % 300,
+                                      20 + at / 300);
         if (pause == 1)
             fading.push_back(light);
         for (const std::string splash : {"images/splash-brenvik.png", "images/splash-tolvane.png"})

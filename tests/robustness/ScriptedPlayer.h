@@ -24,8 +24,7 @@ public:
     void afterPause(Uint32 pause) {
         if (pause == 1 && ++fadeSteps > 4 * 501) // a fifth fade: the splashes never end
             throw std::runtime_error("the splash pictures came back");
-        streak = pause == last ? streak + 1 : 1;
-        last = pause;
+        streak = fake::delays().size() > 1 && fake::delays().end()[-2] == pause ? streak + 1 : 1;
         if (pause == 20 && std::exchange(naming, false))
             pressKeys("SOAK\r"); // lost on a menu still flying in when no name is asked
         // Widgets rest 600 ms after they start flying in: 20 menu frames, 24 setup frames.
@@ -55,7 +54,6 @@ private:
 
     std::string plan;
     int mode;
-    Uint32 last = 0;
     int streak = 0;
     bool naming = false;
     int challengeFrom = -9;

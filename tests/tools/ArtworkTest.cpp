@@ -5,9 +5,7 @@
 
 #include <SDL_image.h>
 
-using Artwork = ScreenTest;
-
-TEST_F(Artwork, EachPictureFitsWhereTheGamePutsIt) {
+TEST(Artwork, EachPictureFitsWhereTheGamePutsIt) {
     // A splash on the screen; a button in its quarter, beside "+"; "+" and "-" in a setup row; a
     // target in a three-player column and a four-player row; a background larger than the screen.
     const std::tuple<std::vector<std::string>, int, int, int, int> ROOMS[] = {
@@ -28,7 +26,7 @@ TEST_F(Artwork, EachPictureFitsWhereTheGamePutsIt) {
 }
 
 // The game reads the map unconverted: each pixel holds its key's code, 0 between keys.
-TEST_F(Artwork, TheKeyMapHoldsEachKeysCodeUnderItsCap) {
+TEST(Artwork, TheKeyMapHoldsEachKeysCodeUnderItsCap) {
     SurfacePtr keyboard(IMG_Load("images/keyboard.png")), map(IMG_Load("images/keyboardmap.bmp"));
     ASSERT_TRUE(keyboard && map && map->format->BytesPerPixel == 4);
     EXPECT_TRUE(map->w == keyboard->w && map->h == keyboard->h);
