@@ -2,112 +2,59 @@
 
 #include "support/Scripting.h"
 
-#include <functional>
-#include <set>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
-// A player for whole runs of the program on the scripted SDL: from the main
-// menu it plays free games and challenges, looks at the high scores and
-// finally leaves through the exit button, as a person with a pointer would.
-//
-// It tells the screens apart by how they pace themselves rather than by their
-// pictures, so that it still finds its way when pictures or the font are
-// missing: the main menu pauses 20 ms after each frame, the setup screen 15 ms,
-// rounds are told by the pause before them, and every message screen waits
-// for a press, which comes 600 ms after each flip. Targets are found by their red.
+// Plays the whole program from its main menu, a letter of the plan at a time: 's' closes
+// the window on the setup screen; 'g' sets two rounds with "-" and "+", presses the
+// Ravav-E-Vidid "+" `mode` times and plays; 'c' wins a challenge's first level, gives up the
+// second and types "SOAK" if asked; 'h' shows the high scores; 'x' exits. It knows screens by
+// their pauses, kept without pictures: 20 ms a frame in the menu and the name entry, 15 ms in
+// the setup, 500 to 1999 ms before a round.
 class ScriptedPlayer {
 public:
-    struct Step {
-        enum Kind { Game, Challenge, HighScores, Exit } kind;
-        // A game: its players, and presses of the Ravav-E-Vidid "+" button
-        // from " none " (1 is "checker", 3 "checker 3", 6 "psycho 3", 9 "red 3").
-        int players = 2;
-        int mode = 0;
-        // A challenge: levels won by shooting every target early and near its
-        // centre; the next one is lost by closing the window during its round.
-        // A practice run (joystick button 4 held as it starts) counts every
-        // level as passed, so the later levels are each left that way, to the
-        // twentieth; it ends with level 0 and score 0, which may still rank.
-        int levelsToPass = 1;
-        bool practice = false;
-    };
-    static Step game(int players = 2, int mode = 0) { return {Step::Game, players, mode}; }
-    static Step challenge(int levels = 1, bool practice = false) {
-        return {Step::Challenge, 2, 0, levels, practice};
+    explicit ScriptedPlayer(std::string plan, int mode = 0) : plan(std::move(plan)), mode(mode) {
+        fake::onDelay([this](Uint32 pause) { afterPause(pause); });
     }
-    static Step highScores() { return {Step::HighScores}; }
-    static Step exit() { return {Step::Exit}; }
+    ~ScriptedPlayer() { fake::onDelay(nullptr); }
+    std::string done;  // the steps begun
+    int fadeSteps = 0; // the splash pictures fade in 1 ms steps
+    GameScript script{[this](int round, int frame) { play(round, frame); }};
 
-    // Pictures that cannot be loaded in this run: their buttons are pressed on
-    // the one point a button without a picture answers to. A name, "SOAK", is
-    // typed when the keyboard shows.
-    explicit ScriptedPlayer(std::vector<Step> steps, std::set<std::string> brokenPictures = {});
-    ~ScriptedPlayer();
-    ScriptedPlayer(const ScriptedPlayer&) = delete;
-    ScriptedPlayer& operator=(const ScriptedPlayer&) = delete;
-
-    // Called each time a step has been completed, with its index.
-    void onStepDone(std::function<void(int step)> hook) { stepDone = std::move(hook); }
-    // Clears the scripted SDL's record of delays and sounds, for long runs.
-    void forgetHistory() {
-        fake::clearHistory();
-        delaysSeen = 0;
+    void afterPause(Uint32 pause) {
+        if (pause == 1 && ++fadeSteps > 4 * 501) // a fifth fade: the splashes never end
+            throw std::runtime_error("the splash pictures came back");
+        streak = fake::delays().size() > 1 && fake::delays().end()[-2] == pause ? streak + 1 : 1;
+        if (pause == 20 && std::exchange(naming, false))
+            pressKeys("SOAK\r"); // lost on a menu still flying in when no name is asked
+        // Widgets rest 600 ms after they start flying in: 20 menu frames, 24 setup frames.
+        for (int press = 0; pause == 15 && streak == 30 && press < 10 + mode; ++press)
+            fake::click(press < 9 ? 25 : 177, press < 10 ? 144 : 225);
+        if (pause == 15 && streak == 30)
+            done.back() == 's' ? fake::push(fake::quitRequest()) : fake::click(264, 198);
+        if (pause == 20 && streak == 30 && done.size() < plan.size()) {
+            done += plan[done.size()];
+            challengeFrom = done.back() == 'c' ? script.rounds() : challengeFrom;
+            // Each button answers at the centre of its quarter, picture or not.
+            fake::click(done.back() == 'c' || done.back() == 'x' ? 240 : 80,
+                        done.back() == 'h' || done.back() == 'x' ? 180 : 60);
+        }
     }
-
-    int stepsDone() const { return step; }
-    int menuVisits() const { return menus; }
-    int roundsPlayed() const { return rounds; }
-    int shotsFired() const { return shots; }
-    int levelsStarted() const { return levels; }
-    int namesEntered() const { return names; }
 
 private:
-    enum class Phase { Menu, Setup, Game, Challenge, ChallengeEnding, NameEntry, Done };
+    void play(int round, int frame) {
+        if (round != challengeFrom + 2) {
+            if (auto target = findTarget(WHOLE_SCREEN, 17)) // about a third grown
+                fake::click(target->x, target->y);
+        } else if (frame == 5) {
+            fake::push(fake::quitRequest());
+            naming = true;
+        }
+    }
 
-    void onFlip();
-    // Whether the screen has paused that long after each frame for long
-    // enough that its widgets rest.
-    bool settledAt(const std::vector<Uint32>& delays, Uint32 pause);
-    void enter(Phase next);
-    const Step& current() const { return plan[static_cast<std::size_t>(step)]; }
-
-    void inMenu(const std::vector<Uint32>& delays);
-    void inSetup();
-    void inGame(const std::vector<Uint32>& delays, int frame);
-    void inChallenge(int frame);
-    void inChallengeEnding(const std::vector<Uint32>& delays);
-    void typeNextKey();
-    void finishStep();
-    void press(ScreenPoint point) { fake::click(point.x, point.y); }
-    bool shoot(const SDL_Rect& area);
-    bool broken(const char* picture) const { return brokenPictures.count(picture) != 0; }
-
-    std::vector<Step> plan;
-    std::set<std::string> brokenPictures;
-    std::function<void(int)> stepDone;
-
-    Phase phase = Phase::Menu;
-    std::size_t delaysSeen = 0;
-    RoundTracker tracker;
-    Uint32 phaseStart = 0;
-    Uint32 settledSince = 0;
-    bool settled = false;
-
-    // What the setup screen shows now: it keeps its choices between visits.
-    int setupPlayers = 2;
-    int setupRounds = 10;
-    int setupMode = 0;
-
-    bool shotThisRound = false;
-    int typed = 0;
-    int level = 0;
-    int messagesAfterLoss = 0;
-
-    int step = 0;
-    int menus = 0;
-    int rounds = 0;
-    int shots = 0;
-    int levels = 0;
-    int names = 0;
+    std::string plan;
+    int mode;
+    int streak = 0;
+    bool naming = false;
+    int challengeFrom = -9;
 };
