@@ -13,7 +13,7 @@
 // the setup, 500 to 1999 ms before a round.
 class ScriptedPlayer {
 public:
-    explicit ScriptedPlayer(std::string plan, int mode = 0) : plan(std::move(plan)), mode(mode) {
+    explicit ScriptedPlayer(std::string steps, int how = 0) : plan(std::move(steps)), mode(how) {
         fake::onDelay([this](Uint32 pause) { afterPause(pause); });
     }
     ~ScriptedPlayer() { fake::onDelay(nullptr); }

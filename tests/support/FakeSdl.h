@@ -8,67 +8,68 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <deque>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
-namespace fake {
+// Everything is static: there is one script for the process.
+struct fake {
+    enum Failure { SDL_START, AUDIO_START, JOYSTICK_START, VIDEO_MODE, MIXER_START };
 
-// Clears the script: clock at a fixed start, no events, real devices.
-void reset();
+    struct Script {
+        // SDL_Delay advances the clock; each SDL_Flip by the frame step; an
+        // empty poll in a loop that neither sleeps nor draws by 1.
+        Uint32 clock = 1000;
+        Uint32 frameStep = 10;
+        bool timePassedSincePoll = true;
+        std::deque<std::pair<Uint32, SDL_Event>> events; // seen once the clock is there
+        std::function<void(int)> frameHook;              // after every flip, with the flips so far
+        std::function<void(Uint32)> delayHook;           // after every SDL_Delay, with its length
+        int flips = 0;
+        std::vector<Uint32> delays;     // every SDL_Delay, in order
+        std::vector<Mix_Chunk*> played; // every chunk played, in order
+        std::vector<std::string> joysticks;
+        int axes = 0;
+        std::vector<bool> held;     // the first joystick's buttons
+        std::set<Failure> failures; // start-up calls that fail
+        // Past this time every other poll answers a quit request, so that a
+        // screen which would wait forever ends; the fixtures then fail the test.
+        Uint32 watchdog = 1000 + 30 * 60 * 1000;
+        bool watchdogFired = false;
+    };
+    static Script& script();
 
-// The scripted clock. SDL_Delay advances it; each SDL_Flip advances it by the
-// frame step (10 ms unless set); an empty poll in a busy loop advances it by 1.
-Uint32 now();
-void advance(Uint32 milliseconds);
-void setFrameStep(Uint32 milliseconds);
+    static void reset() { script() = Script(); }
+    static Uint32 now() { return script().clock; }
+    static void advance(Uint32 ms);
+    static void setFrameStep(Uint32 ms) { script().frameStep = ms; }
+    static void onFrame(std::function<void(int frame)> hook) {
+        script().frameHook = std::move(hook);
+    }
+    static void onDelay(std::function<void(Uint32 ms)> hook) {
+        script().delayHook = std::move(hook);
+    }
+    static int flips() { return script().flips; }
+    static const std::vector<Uint32>& delays() { return script().delays; }
+    static const std::vector<Mix_Chunk*>& playedChunks() { return script().played; }
+    static std::size_t pendingEvents() { return script().events.size(); }
+    static void fail(Failure what) { script().failures.insert(what); }
+    static void setWatchdog(Uint32 ms) { script().watchdog = script().clock + ms; }
+    static bool watchdogFired() { return script().watchdogFired; }
 
-// Events become visible to SDL_PollEvent once the clock reaches their time.
-void push(const SDL_Event& event);
-void pushAt(Uint32 time, const SDL_Event& event);
-// A press and a release at one point, now or at a time.
-void click(int x, int y);
-void clickAt(Uint32 time, int x, int y);
-std::size_t pendingEvents();
+    static void pushAt(Uint32 time, const SDL_Event& event);
+    static void push(const SDL_Event& event) { pushAt(now(), event); }
+    static void clickAt(Uint32 time, int x, int y); // a press and a release
+    static void click(int x, int y) { clickAt(now(), x, y); }
+    static SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+    static SDL_Event mouseUp(int x, int y);
+    static SDL_Event mouseMotion(int x, int y);
+    static SDL_Event keyDown(SDLKey key = SDLK_SPACE);
+    static SDL_Event quitRequest();
 
-SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
-SDL_Event mouseUp(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
-SDL_Event mouseMotion(int x, int y);
-SDL_Event keyDown(SDLKey key = SDLK_SPACE);
-SDL_Event quitRequest();
-
-// Called after every flip with the number of flips so far (from 1); tests use
-// it to act at a given frame or to look at what was drawn.
-void onFrame(std::function<void(int frame)> hook);
-int flips();
-// Called after every rectangle pushed to the display (SDL_UpdateRect).
-void onUpdate(std::function<void()> hook);
-
-// Called after every SDL_Delay with its length, once the clock has advanced.
-void onDelay(std::function<void(Uint32 milliseconds)> hook);
-
-// Every SDL_Delay call, in order.
-const std::vector<Uint32>& delays();
-
-// The chunks handed to the mixer, in order.
-const std::vector<Mix_Chunk*>& playedChunks();
-
-// Forgets the delays and chunks recorded so far, keeping their memory, so that
-// a long run does not grow by its own record.
-void clearHistory();
-
-// A scripted joystick replaces the real devices once set.
-void setJoysticks(const std::vector<std::string>& names, int buttons = 8, int axes = 2);
-void holdButton(int button, bool held);
-
-// Start-up calls that fail from now on.
-enum Failure { SDL_START, AUDIO_START, JOYSTICK_START, VIDEO_MODE, MIXER_START };
-void fail(Failure what);
-
-// Past this many scripted milliseconds the queue answers a quit request every
-// millisecond, so a screen that would wait forever ends; the fixture then
-// fails the test.
-void setWatchdog(Uint32 milliseconds);
-bool watchdogFired();
-
-} // namespace fake
+    // The joysticks attached, and the buttons of the first held down.
+    static void setJoysticks(const std::vector<std::string>& names, int buttons = 8, int axes = 2);
+    static void holdButton(int button, bool held);
+};

@@ -52,43 +52,12 @@ void ScreenTest::TearDown() {
     EXPECT_FALSE(fake::watchdogFired()) << "a screen waited past the scripted session";
 }
 
-SDL_Surface* ScreenTest::screen() {
-    return ResourceManager::instance().getScreen();
-}
-
-Uint32 ScreenTest::pixelAt(int x, int y) {
-    return Sprite::getPixel(screen(), x, y);
-}
-
-Uint32 ScreenTest::mapped(Uint8 r, Uint8 g, Uint8 b) {
-    return SDL_MapRGB(screen()->format, r, g, b);
-}
-
-bool ScreenTest::pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b) {
-    return pixelAt(x, y) == mapped(r, g, b);
-}
-
 int ScreenTest::countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b) {
-    const Uint32 wanted = mapped(r, g, b);
     int count = 0;
     for (int y = area.y; y < area.y + area.h; ++y)
         for (int x = area.x; x < area.x + area.w; ++x)
-            count += pixelAt(x, y) == wanted ? 1 : 0;
+            count += pixelIs(x, y, r, g, b) ? 1 : 0;
     return count;
-}
-
-SDL_Rect ScreenTest::boxOf(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b) {
-    const Uint32 wanted = mapped(r, g, b);
-    int left = area.x + area.w, top = area.y + area.h, right = -1, bottom = -1;
-    for (int y = area.y; y < area.y + area.h; ++y)
-        for (int x = area.x; x < area.x + area.w; ++x)
-            if (pixelAt(x, y) == wanted) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-    if (right < 0)
-        return {0, 0, 0, 0};
-    return {Sint16(left), Sint16(top), Uint16(right - left + 1), Uint16(bottom - top + 1)};
 }
 
 void ScreenTest::saveScreen(const std::string& name) {
@@ -97,10 +66,6 @@ void ScreenTest::saveScreen(const std::string& name) {
         return;
     fs::create_directories(folder);
     SDL_SaveBMP(screen(), (std::string(folder) + "/" + name + ".bmp").c_str());
-}
-
-Mix_Chunk* ScreenTest::chunkOf(const std::string& file) {
-    return ResourceManager::instance().loadSound(file);
 }
 
 int ScreenTest::timesPlayed(const std::string& file) {

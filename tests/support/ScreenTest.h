@@ -1,6 +1,8 @@
 #pragma once
 
 #include "game/ScreenDrawing.h"
+#include "media/ResourceManager.h"
+#include "media/Sprite.h"
 #include "support/FakeSdl.h"
 
 #include <gtest/gtest.h>
@@ -18,22 +20,21 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    static SDL_Surface* screen();
-    // The screen's pixel value at a point, and the value a colour has on it.
-    static Uint32 pixelAt(int x, int y);
-    static Uint32 mapped(Uint8 r, Uint8 g, Uint8 b);
-    static bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b);
+    static SDL_Surface* screen() { return ResourceManager::instance().getScreen(); }
+    static Uint32 pixelAt(int x, int y) { return Sprite::getPixel(screen(), x, y); }
+    static bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b) {
+        return pixelAt(x, y) == SDL_MapRGB(screen()->format, r, g, b);
+    }
     // Pixels of one colour inside a rectangle of the screen.
     static int countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b);
-    // The bounding box of the pixels of one colour inside a rectangle; empty
-    // when there are none.
-    static SDL_Rect boxOf(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b);
     // Saves the screen as <name>.bmp when BRENVIK_SCREENSHOTS names a folder.
     static void saveScreen(const std::string& name);
 
     // Sound chunks the resource manager holds for a file, for comparing with
     // what the mixer was asked to play.
-    static Mix_Chunk* chunkOf(const std::string& file);
+    static Mix_Chunk* chunkOf(const std::string& file) {
+        return ResourceManager::instance().loadSound(file);
+    }
     static int timesPlayed(const std::string& file);
 };
 

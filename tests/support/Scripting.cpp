@@ -23,8 +23,6 @@ Timeline::Timeline() {
             actions.erase(actions.begin());
             action();
         }
-        if (perFrame)
-            perFrame();
     });
 }
 
@@ -38,33 +36,21 @@ void Timeline::at(Uint32 time, std::function<void()> action) {
     actions.insert(place, {time, std::move(action)});
 }
 
-std::vector<Uint32> newDelays(std::size_t& seen) {
-    const std::vector<Uint32>& all = fake::delays();
-    std::vector<Uint32> fresh(all.begin() + static_cast<std::ptrdiff_t>(seen), all.end());
-    seen = all.size();
-    return fresh;
-}
-
-int RoundTracker::afterFlip(const std::vector<Uint32>& delays) {
-    if (!delays.empty()) {
-        inRound = delays.back() >= 500 && delays.back() <= 1999;
-        round += inRound ? 1 : 0;
-        frame = 0;
-    }
-    return inRound ? ++frame : 0;
-}
-
-void pressAfterTheGuard() {
-    fake::pushAt(fake::now() + 600, fake::keyDown());
-}
-
 GameScript::GameScript(Action onPlayFrame, Action onOtherFlip) : delaysSeen(fake::delays().size()) {
     fake::onFrame([this, onPlayFrame, onOtherFlip](int) {
-        pressAfterTheGuard();
-        const int frame = tracker.afterFlip(newDelays(delaysSeen));
-        const Action& action = frame > 0 ? onPlayFrame : onOtherFlip;
+        fake::pushAt(fake::now() + 600, fake::keyDown());
+        const std::vector<Uint32>& delays = fake::delays();
+        if (delays.size() > delaysSeen) {
+            inRound = delays.back() >= 500 && delays.back() <= 1999;
+            round += inRound ? 1 : 0;
+            frame = 0;
+        }
+        delaysSeen = delays.size();
+        const Action& action = inRound ? onPlayFrame : onOtherFlip;
+        if (inRound)
+            ++frame;
         if (action)
-            action(tracker.rounds(), frame);
+            action(round, inRound ? frame : 0);
     });
 }
 

@@ -16,61 +16,39 @@
 #include <utility>
 #include <vector>
 
-// Actions run from the flips of a screen that runs its own loop: each timed
-// one once, right after the first flip at or after its time; the every-frame
-// one after every flip.
+// Actions run from the flips of a screen that runs its own loop, each once,
+// right after the first flip at or after its time.
 class Timeline {
 public:
     Timeline();
     ~Timeline();
     Timeline(const Timeline&) = delete;
     Timeline& operator=(const Timeline&) = delete;
-
     void at(Uint32 time, std::function<void()> action);
-    void everyFrame(std::function<void()> action) { perFrame = std::move(action); }
-    bool allDone() const { return actions.empty(); }
 
 private:
     std::vector<std::pair<Uint32, std::function<void()>>> actions;
-    std::function<void()> perFrame;
-};
-
-// The delays made since `seen` of them were, which it then counts.
-std::vector<Uint32> newDelays(std::size_t& seen);
-
-// A game's rounds told apart by its pauses: the pause before a round is the
-// only delay of 500 to 1999 ms and none happens between a round's frames, so
-// the first flip after that pause is frame 1 and every flip until the next
-// delay is a further frame (the flip after a round's last frame counts too).
-class RoundTracker {
-public:
-    // After each flip, with the delays since the last: the frame of the round
-    // in play, or 0 between rounds.
-    int afterFlip(const std::vector<Uint32>& delays);
-    int rounds() const { return round; }
-
-private:
-    bool inRound = false;
-    int round = 0;
-    int frame = 0;
 };
 
 // Plays through a game session: onPlayFrame(round, frame) after each frame of
-// play, onOtherFlip(round, 0) after every other flip. A key arrives 600 ms
-// after each flip, just past the half second in which presses are ignored, so
-// every wait for a press ends.
+// play, onOtherFlip(round, 0) after every other flip. The rounds are told apart
+// by their pauses: the pause before a round is the only delay of 500 to 1999
+// ms and none happens between a round's frames. A key arrives 600 ms after
+// each flip, just past the half second in which presses are ignored, so every
+// wait for a press ends.
 class GameScript {
 public:
     using Action = std::function<void(int round, int frame)>;
     explicit GameScript(Action onPlayFrame, Action onOtherFlip = nullptr);
     ~GameScript();
-    int rounds() const { return tracker.rounds(); }
+    int rounds() const { return round; }
 
 private:
-    RoundTracker tracker;
     std::size_t delaysSeen;
+    bool inRound = false;
+    int round = 0;
+    int frame = 0;
 };
-void pressAfterTheGuard();
 
 // The on-screen keyboard is centred on the bottom edge of the screen.
 constexpr int KEYBOARD_LEFT = 160 - artgen::kKeyboardWidth / 2;
