@@ -1,8 +1,10 @@
-#include "GameTest.h"
+#include "game/GameSession.h"
+#include "support/ScreenTest.h"
+#include "support/Scripting.h"
 
 #include <cstdlib>
 
-class RoundScreensTest : public GameTest {
+class RoundScreensTest : public ScreenTest {
 protected:
     // A cell mostly of one shade, with a text centred across it a third or two thirds down.
     static bool cellShows(const Cell& c, Uint8 shade, int thirds, const char* text, SDL_Color ink) {
@@ -30,7 +32,7 @@ TEST_F(RoundScreensTest, EveryTargetShowsOverTheSlidingBackgroundRoundAfterRound
                 EXPECT_TRUE(black + white == zero->w * zero->h && black > white); // a black box
             } else if (round == 1 && frame == 100) { // growth 0.66: 35 points at dead centre
                 saveScreen("game-round-4-players-psycho");
-                EXPECT_TRUE(showsPictureAt(psycho, -99, -44)) << "back from the far edge in y";
+                EXPECT_TRUE(pictureAt(psycho, -99, -44, 0.5)) << "back from the far edge in y";
                 EXPECT_TRUE(pixelIs(target(4, 1).x, target(4, 1).y, 222, 24, 32)) << "a bullseye";
                 press(target(1, 0));   // hit
                 release(target(1, 0)); // a miss: that target is gone
@@ -44,7 +46,7 @@ TEST_F(RoundScreensTest, EveryTargetShowsOverTheSlidingBackgroundRoundAfterRound
                 EXPECT_TRUE(cellShows({0, 0, 160, 120}, 255, 1, "HIT!", BLACK));
                 EXPECT_TRUE(cellShows({0, 0, 160, 120}, 255, 2, "score: 70", BLACK));
             } else if (round == 2 && frame == 11) {
-                EXPECT_TRUE(showsPictureAt(psycho, -109, -24)) << "on from where round 1 left it";
+                EXPECT_TRUE(pictureAt(psycho, -109, -24, 0.5)) << "on from where round 1 left it";
             } else if (round == 2 && frame == 100) {
                 press(target(1, 0));
                 press(target(4, 0));
@@ -58,7 +60,7 @@ TEST_F(RoundScreensTest, EveryTargetShowsOverTheSlidingBackgroundRoundAfterRound
             ++otherScreens;
             const std::string title = "Round " + std::to_string(round + 1);
             if (!fake::delays().empty() && fake::delays().back() == 2000u) { // after a title
-                EXPECT_TRUE(showsPictureAt(psycho, 0, 0)) << "before each round, from its corner";
+                EXPECT_TRUE(pictureAt(psycho, 0, 0, 0.5)) << "before each round, from its corner";
             } else if (round < 2) {
                 EXPECT_TRUE(showsCentredText("default", title.c_str(), WHITE, 160, 120));
             } else { // the totals: players 1 and 4 share the best

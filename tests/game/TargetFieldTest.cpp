@@ -1,8 +1,9 @@
-#include "GameTest.h"
+#include "support/ScreenTest.h"
+#include "support/Scripting.h"
 
 #include <cstdlib>
 
-using TargetFieldTest = GameTest;
+using TargetFieldTest = ScreenTest;
 
 TEST_F(TargetFieldTest, AreDrawnFromRandAtLeast80ApartAndShownAtTheFlooredSizeOfTheirGrowth) {
     // A 60-pixel target's centre: x = rand() % (cell width - 60) + 30, then y likewise.

@@ -37,7 +37,7 @@ TEST_F(MainMenuTest, ButtonsFlyInFromTheCornersAtEveryVisitAndAPressAndReleaseOn
         EXPECT_EQ(fake::now(), t0 + 810 + 600) << "seen after 10 ms frames each paused 20 ms";
     }
     // Slow frames: "high" is hit where it is 320 ms in, jumps to rest, flies out in 600 ms.
-    fake::setFrameStep(300);
+    fake::script().frameStep = 300;
     const Uint32 t0 = fake::now();
     fake::clickAt(t0 + 630, 30, 60);
     Timeline timeline;

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 // Plays the whole program from its main menu, a letter of the plan at a time: 's' closes
 // the window on the setup screen; 'g' sets two rounds with "-" and "+", presses the
@@ -44,7 +45,9 @@ public:
 private:
     void play(int round, int frame) {
         if (round != challengeFrom + 2) {
-            if (auto target = findTarget(WHOLE_SCREEN, 17)) // about a third grown
+            // Player 1's cell of two in a game, the whole screen in a challenge.
+            const SDL_Rect mine{0, 0, Uint16(done.back() == 'c' ? 320 : 160), 240};
+            if (auto target = findTarget(mine, 17)) // about a third grown
                 fake::click(target->x, target->y);
         } else if (frame == 5) {
             fake::push(fake::quitRequest());

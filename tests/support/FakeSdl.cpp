@@ -1,8 +1,5 @@
 #include "support/FakeSdl.h"
 
-#include <deque>
-#include <set>
-
 namespace {
 
 fake::Script& script() {
@@ -11,13 +8,6 @@ fake::Script& script() {
 
 bool failing(fake::Failure what) {
     return script().failures.count(what) != 0;
-}
-
-SDL_Event mouseButton(Uint8 type, int x, int y, Uint8 button) {
-    SDL_Event event{};
-    const Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button = {type, 0, button, state, Uint16(x), Uint16(y)};
-    return event;
 }
 
 int scriptedJoystick; // stands in for an opened joystick; never dereferenced
@@ -48,11 +38,15 @@ void fake::pushAt(Uint32 time, const SDL_Event& event) {
 }
 
 SDL_Event fake::mouseDown(int x, int y, Uint8 button) {
-    return mouseButton(SDL_MOUSEBUTTONDOWN, x, y, button);
+    SDL_Event event{};
+    event.button = {SDL_MOUSEBUTTONDOWN, 0, button, SDL_PRESSED, Uint16(x), Uint16(y)};
+    return event;
 }
 
 SDL_Event fake::mouseUp(int x, int y) {
-    return mouseButton(SDL_MOUSEBUTTONUP, x, y, SDL_BUTTON_LEFT);
+    SDL_Event event{};
+    event.button = {SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT, SDL_RELEASED, Uint16(x), Uint16(y)};
+    return event;
 }
 
 SDL_Event fake::mouseMotion(int x, int y) {
@@ -61,17 +55,15 @@ SDL_Event fake::mouseMotion(int x, int y) {
     return event;
 }
 
-SDL_Event fake::keyDown(SDLKey key) {
+SDL_Event fake::ofType(Uint8 type) {
     SDL_Event event{};
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
+    event.type = type;
     return event;
 }
 
-SDL_Event fake::quitRequest() {
-    SDL_Event event{};
-    event.type = SDL_QUIT;
+SDL_Event fake::keyDown(SDLKey key) {
+    SDL_Event event = ofType(SDL_KEYDOWN);
+    event.key.keysym.sym = key;
     return event;
 }
 

@@ -44,7 +44,6 @@ struct fake {
     static void reset() { script() = Script(); }
     static Uint32 now() { return script().clock; }
     static void advance(Uint32 ms);
-    static void setFrameStep(Uint32 ms) { script().frameStep = ms; }
     static void onFrame(std::function<void(int frame)> hook) {
         script().frameHook = std::move(hook);
     }
@@ -53,7 +52,6 @@ struct fake {
     }
     static int flips() { return script().flips; }
     static const std::vector<Uint32>& delays() { return script().delays; }
-    static const std::vector<Mix_Chunk*>& playedChunks() { return script().played; }
     static std::size_t pendingEvents() { return script().events.size(); }
     static void fail(Failure what) { script().failures.insert(what); }
     static void setWatchdog(Uint32 ms) { script().watchdog = script().clock + ms; }
@@ -66,8 +64,9 @@ struct fake {
     static SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
     static SDL_Event mouseUp(int x, int y);
     static SDL_Event mouseMotion(int x, int y);
+    static SDL_Event ofType(Uint8 type);
     static SDL_Event keyDown(SDLKey key = SDLK_SPACE);
-    static SDL_Event quitRequest();
+    static SDL_Event quitRequest() { return ofType(SDL_QUIT); }
 
     // The joysticks attached, and the buttons of the first held down.
     static void setJoysticks(const std::vector<std::string>& names, int buttons = 8, int axes = 2);

@@ -32,15 +32,9 @@ void startDisplayOnce() {
     resources.loadFont("default", DEFAULT_FONT_FILE, 28);
     resources.loadFont("big", DEFAULT_FONT_FILE, 32);
 }
-
-// Tests that run the whole program shut SDL down at the end; drawing tests
-// after them in the same process are skipped.
-bool sdlShutDown = false;
 } // namespace
 
 void ScreenTest::SetUp() {
-    if (sdlShutDown)
-        GTEST_SKIP() << "SDL was shut down by an earlier test in this process";
     fake::reset();
     std::srand(20261206);
     Logger::setLevel(5);
@@ -69,7 +63,7 @@ void ScreenTest::saveScreen(const std::string& name) {
 }
 
 int ScreenTest::timesPlayed(const std::string& file) {
-    const auto& played = fake::playedChunks();
+    const auto& played = fake::script().played;
     Mix_Chunk* chunk = chunkOf(file);
     return static_cast<int>(std::count(played.begin(), played.end(), chunk));
 }
@@ -112,11 +106,6 @@ void ScratchFolder::replaceData(const std::string& name, const char* bytes) {
 void ProgramTest::SetUp() {
     REQUIRE_FRESH_PROCESS();
     fake::reset();
-}
-
-void ProgramTest::TearDown() {
-    sdlShutDown = true;
-    EXPECT_FALSE(fake::watchdogFired()) << "the program waited past the scripted session";
 }
 
 int ProgramTest::runProgram() {

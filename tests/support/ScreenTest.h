@@ -75,7 +75,9 @@ private:
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override {
+        EXPECT_FALSE(fake::watchdogFired()) << "the program waited past the scripted session";
+    }
     int runProgram();
 
     ScratchFolder folder;
@@ -89,13 +91,11 @@ SurfacePtr filledSurface(int w, int h, Uint32 value);
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
 
-// Skips the calling test unless it is the first in this process: some state
+// Skips the calling test unless it is the only one this process runs: some state
 // lives as long as the process (the joystick, the remembered name, a shut-down
 // SDL). CTest runs every test in a process of its own, so nothing is lost there.
 #define REQUIRE_FRESH_PROCESS()                                                                    \
     do {                                                                                           \
-        if (testsStartedInProcess() > 1)                                                           \
+        if (::testing::UnitTest::GetInstance()->test_to_run_count() > 1)                           \
             GTEST_SKIP() << "needs a process of its own; ctest runs it so";                        \
     } while (false)
-
-int testsStartedInProcess();

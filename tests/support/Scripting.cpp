@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 SDL_Surface* display() {
@@ -18,22 +19,12 @@ Uint32 pixel(int x, int y) {
 
 Timeline::Timeline() {
     fake::onFrame([this](int) {
-        while (!actions.empty() && actions.front().first <= fake::now()) {
-            auto action = std::move(actions.front().second);
+        while (!actions.empty() && actions.begin()->first <= fake::now()) {
+            const auto action = std::move(actions.begin()->second);
             actions.erase(actions.begin());
             action();
         }
     });
-}
-
-Timeline::~Timeline() {
-    fake::onFrame(nullptr);
-}
-
-void Timeline::at(Uint32 time, std::function<void()> action) {
-    auto place = std::find_if(actions.begin(), actions.end(),
-                              [time](const auto& entry) { return entry.first > time; });
-    actions.insert(place, {time, std::move(action)});
 }
 
 GameScript::GameScript(Action onPlayFrame, Action onOtherFlip) : delaysSeen(fake::delays().size()) {
@@ -54,10 +45,6 @@ GameScript::GameScript(Action onPlayFrame, Action onOtherFlip) : delaysSeen(fake
     });
 }
 
-GameScript::~GameScript() {
-    fake::onFrame(nullptr);
-}
-
 ScreenPoint keyCentre(int code) {
     for (const artgen::Key& key : artgen::keyboardLayout()) {
         if (key.code == code)
@@ -75,53 +62,39 @@ void pressKeys(const std::string& keys) {
 
 std::optional<ScreenPoint> findTarget(const SDL_Rect& area, int smallest) {
     const Uint32 red = SDL_MapRGB(display()->format, 222, 24, 32);
-    const int right = area.x + area.w;
-    const int bottom = area.y + area.h;
-    for (int y = area.y; y < bottom; ++y) {
-        for (int x = area.x; x < right; ++x) {
+    int left = area.x + area.w, top = area.y + area.h, right = -1, bottom = -1;
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        for (int x = area.x; x < area.x + area.w; ++x) {
             if (pixel(x, y) != red)
                 continue;
-            // The topmost red pixel is a target's; its rings lie within a
-            // target's size below and beside it, and other targets further away.
-            int minX = x, maxX = x, maxY = y;
-            for (int ry = y; ry < std::min(y + 64, bottom); ++ry) {
-                for (int rx = std::max(x - 40, static_cast<int>(area.x));
-                     rx < std::min(x + 40, right); ++rx) {
-                    if (pixel(rx, ry) != red)
-                        continue;
-                    minX = std::min(minX, rx);
-                    maxX = std::max(maxX, rx);
-                    maxY = std::max(maxY, ry);
-                }
-            }
-            if (maxX - minX + 1 < smallest)
-                return std::nullopt;
-            return ScreenPoint{(minX + maxX + 1) / 2, (y + maxY + 1) / 2};
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
         }
     }
-    return std::nullopt;
+    if (right < 0 || right - left + 1 < smallest)
+        return std::nullopt;
+    return ScreenPoint{(left + right + 1) / 2, (top + bottom + 1) / 2};
 }
 
-bool pictureAt(const std::string& file, int x, int y) {
+bool pictureAt(const std::string& file, int x, int y, double share) {
     SDL_Surface* image = ResourceManager::instance().loadImage(file);
     if (image == nullptr)
         return false;
-    int compared = 0;
-    bool same = true;
+    int compared = 0, same = 0;
     SDL_LockSurface(image);
-    for (int row = 0; row < image->h && same; ++row) {
-        for (int column = 0; column < image->w && same; ++column) {
-            const int sx = x + column;
-            const int sy = y + row;
+    for (int row = std::max(0, -y); row < std::min(image->h, 240 - y); ++row) {
+        for (int column = std::max(0, -x); column < std::min(image->w, 320 - x); ++column) {
             const Uint32 value = Sprite::getPixel(image, column, row);
-            if (value == image->format->colorkey || sx < 0 || sy < 0 || sx >= 320 || sy >= 240)
+            if (value == image->format->colorkey)
                 continue;
             ++compared;
-            same = pixel(sx, sy) == value;
+            same += pixel(x + column, y + row) == value ? 1 : 0;
         }
     }
     SDL_UnlockSurface(image);
-    return same && compared > 0;
+    return compared > 0 && same >= share * compared;
 }
 
 bool showsText(const char* font, const char* text, SDL_Color color, int x, int y) {
@@ -147,13 +120,4 @@ bool showsText(const char* font, const char* text, SDL_Color color, int x, int y
 bool showsCentredText(const char* font, const char* text, SDL_Color color, int x, int y) {
     SurfacePtr rendered = renderText(font, text, color);
     return rendered && showsText(font, text, color, x - rendered->w / 2, y - rendered->h / 2);
-}
-
-bool redHeading() {
-    const Uint32 red = SDL_MapRGB(display()->format, 255, 0, 0);
-    int count = 0;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 100; x < 220; ++x)
-            count += pixel(x, y) == red ? 1 : 0;
-    return count > 20;
 }

@@ -11,23 +11,22 @@
 #include "support/FakeSdl.h"
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 // Actions run from the flips of a screen that runs its own loop, each once,
 // right after the first flip at or after its time.
 class Timeline {
 public:
     Timeline();
-    ~Timeline();
+    ~Timeline() { fake::onFrame(nullptr); }
     Timeline(const Timeline&) = delete;
     Timeline& operator=(const Timeline&) = delete;
-    void at(Uint32 time, std::function<void()> action);
+    void at(Uint32 time, std::function<void()> action) { actions.emplace(time, std::move(action)); }
 
 private:
-    std::vector<std::pair<Uint32, std::function<void()>>> actions;
+    std::multimap<Uint32, std::function<void()>> actions; // those at one time in their order
 };
 
 // Plays through a game session: onPlayFrame(round, frame) after each frame of
@@ -40,7 +39,7 @@ class GameScript {
 public:
     using Action = std::function<void(int round, int frame)>;
     explicit GameScript(Action onPlayFrame, Action onOtherFlip = nullptr);
-    ~GameScript();
+    ~GameScript() { fake::onFrame(nullptr); }
     int rounds() const { return round; }
 
 private:
@@ -63,15 +62,13 @@ inline SDL_Rect rectOf(const Cell& cell) {
 }
 constexpr SDL_Rect WHOLE_SCREEN{0, 0, 320, 240};
 
-// The centre of the topmost target in an area, found by its red; none when
-// there is none or it is narrower than `smallest`.
+// The centre of the red of the target in an area; none when there is none or
+// it is narrower than `smallest`.
 std::optional<ScreenPoint> findTarget(const SDL_Rect& area = WHOLE_SCREEN, int smallest = 1);
-// Whether the picture of that file shows with its top-left corner at (x, y):
-// every non-transparent pixel of it that falls on the screen, and at least one.
-bool pictureAt(const std::string& file, int x, int y);
+// Whether the picture of that file shows with its top-left corner at (x, y): at
+// least `share` of its non-transparent pixels that fall on the screen, and one.
+bool pictureAt(const std::string& file, int x, int y, double share = 1.0);
 // Whether the screen shows exactly this text in that font and colour, from
 // (x, y) or centred on it.
 bool showsText(const char* font, const char* text, SDL_Color color, int x, int y);
 bool showsCentredText(const char* font, const char* text, SDL_Color color, int x, int y);
-// Red writing at the top: the "TOTAL" of the totals, a "Level" heading.
-bool redHeading();

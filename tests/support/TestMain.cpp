@@ -12,18 +12,6 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-namespace {
-int started = 0;
-
-class CountingListener : public ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo&) override { ++started; }
-};
-} // namespace
-
-int testsStartedInProcess() {
-    return started;
-}
-
 // Every test runs headless, from the game folder the build made.
 int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -31,7 +19,6 @@ int main(int argc, char** argv) {
     if (chdir(BRENVIK_GAME_DIR) != 0)
         return 2;
     ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new CountingListener);
     int result = RUN_ALL_TESTS();
     // The mixer's thread must stop before the libraries are unloaded at exit.
     if (SDL_WasInit(SDL_INIT_AUDIO) != 0)
