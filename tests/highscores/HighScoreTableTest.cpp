@@ -82,7 +82,7 @@ TEST_F(HighScoreTableTest, TheScreenShowsTheFirstTenEntriesInThreeColumnsOnBlack
                 (i == 9 ? "" : "N" + std::to_string(i)) + "\n"; // the last name empty
     writeFile("high.dat", file);
     // A surface taller than the display would show an eleventh line.
-    SDL_Surface* display = screen();
+    SDL_Surface* display = ResourceManager::instance().getScreen();
     SurfacePtr tall(SDL_ConvertSurface(filledSurface(320, 400, ~0u).get(), display->format, 0));
     ResourceManager::instance().setScreen(tall.get());
     HighScoreTable().draw();

@@ -33,7 +33,7 @@ TEST_F(ResourceManagerTest, KeepsImagesFontsAndSoundsByNameAndReportsMissingOnes
     EXPECT_EQ(resources.loadImage("images/target.png"), image);
     EXPECT_EQ(image->format->colorkey, SDL_MapRGB(image->format, 0, 255, 255));
     EXPECT_TRUE(resources.playSound("sounds/shot.wav", 1));
-    EXPECT_EQ(Mix_VolumeChunk(chunkOf("sounds/shot.wav"), -1), MIX_MAX_VOLUME);
+    EXPECT_EQ(Mix_VolumeChunk(resources.loadSound("sounds/shot.wav"), -1), MIX_MAX_VOLUME);
     std::string expected;
     for (int request = 0; request < 2; ++request) {
         EXPECT_EQ(resources.loadImage(""), nullptr);

@@ -54,8 +54,6 @@ struct fake {
     static const std::vector<Uint32>& delays() { return script().delays; }
     static std::size_t pendingEvents() { return script().events.size(); }
     static void fail(Failure what) { script().failures.insert(what); }
-    static void setWatchdog(Uint32 ms) { script().watchdog = script().clock + ms; }
-    static bool watchdogFired() { return script().watchdogFired; }
 
     static void pushAt(Uint32 time, const SDL_Event& event);
     static void push(const SDL_Event& event) { pushAt(now(), event); }

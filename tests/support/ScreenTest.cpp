@@ -39,19 +39,11 @@ void ScreenTest::SetUp() {
     std::srand(20261206);
     Logger::setLevel(5);
     startDisplayOnce();
-    SDL_FillRect(screen(), nullptr, 0);
+    SDL_FillRect(ResourceManager::instance().getScreen(), nullptr, 0);
 }
 
 void ScreenTest::TearDown() {
-    EXPECT_FALSE(fake::watchdogFired()) << "a screen waited past the scripted session";
-}
-
-int ScreenTest::countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b) {
-    int count = 0;
-    for (int y = area.y; y < area.y + area.h; ++y)
-        for (int x = area.x; x < area.x + area.w; ++x)
-            count += pixelIs(x, y, r, g, b) ? 1 : 0;
-    return count;
+    EXPECT_FALSE(fake::script().watchdogFired) << "a screen waited past the scripted session";
 }
 
 void ScreenTest::saveScreen(const std::string& name) {
@@ -59,21 +51,14 @@ void ScreenTest::saveScreen(const std::string& name) {
     if (folder == nullptr || *folder == '\0')
         return;
     fs::create_directories(folder);
-    SDL_SaveBMP(screen(), (std::string(folder) + "/" + name + ".bmp").c_str());
+    SDL_SaveBMP(ResourceManager::instance().getScreen(),
+                (std::string(folder) + "/" + name + ".bmp").c_str());
 }
 
 int ScreenTest::timesPlayed(const std::string& file) {
     const auto& played = fake::script().played;
-    Mix_Chunk* chunk = chunkOf(file);
+    Mix_Chunk* chunk = ResourceManager::instance().loadSound(file);
     return static_cast<int>(std::count(played.begin(), played.end(), chunk));
-}
-
-CapturedLog::CapturedLog()
-    : oldErr(std::cerr.rdbuf(err.rdbuf())), oldOut(std::cout.rdbuf(out.rdbuf())) {}
-
-CapturedLog::~CapturedLog() {
-    std::cerr.rdbuf(oldErr);
-    std::cout.rdbuf(oldOut);
 }
 
 ScratchFolder::ScratchFolder() {
@@ -81,12 +66,8 @@ ScratchFolder::ScratchFolder() {
     char pattern[] = "/tmp/brenvik-test-XXXXXX";
     const char* made = mkdtemp(pattern);
     folder = made != nullptr ? made : "/tmp";
-    for (const char* data : {"images", "fonts", "sounds"}) {
-        fs::create_directory(folder + "/" + data);
-        for (const auto& entry : fs::directory_iterator(previous + "/" + data))
-            fs::create_symlink(entry.path(),
-                               folder + "/" + data + "/" + entry.path().filename().string());
-    }
+    for (const char* data : {"images", "fonts", "sounds"})
+        fs::copy(previous + "/" + data, folder + "/" + data, fs::copy_options::recursive);
     fs::current_path(folder);
 }
 

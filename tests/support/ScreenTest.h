@@ -9,6 +9,7 @@
 
 #include <SDL.h>
 
+#include <iostream>
 #include <sstream>
 #include <string>
 
@@ -20,40 +21,27 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    static SDL_Surface* screen() { return ResourceManager::instance().getScreen(); }
-    static Uint32 pixelAt(int x, int y) { return Sprite::getPixel(screen(), x, y); }
-    static bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b) {
-        return pixelAt(x, y) == SDL_MapRGB(screen()->format, r, g, b);
-    }
-    // Pixels of one colour inside a rectangle of the screen.
-    static int countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b);
     // Saves the screen as <name>.bmp when BRENVIK_SCREENSHOTS names a folder.
     static void saveScreen(const std::string& name);
 
-    // Sound chunks the resource manager holds for a file, for comparing with
-    // what the mixer was asked to play.
-    static Mix_Chunk* chunkOf(const std::string& file) {
-        return ResourceManager::instance().loadSound(file);
-    }
+    // How often the mixer was asked to play the sound of that file.
     static int timesPlayed(const std::string& file);
 };
 
-// Captures what is written to standard error and standard output.
-class CapturedLog {
-public:
-    CapturedLog();
-    ~CapturedLog();
+// Captures what is written to standard error and standard output while it lives.
+struct CapturedLog {
+    std::ostringstream err, out;
+    std::streambuf* const oldErr = std::cerr.rdbuf(err.rdbuf());
+    std::streambuf* const oldOut = std::cout.rdbuf(out.rdbuf());
+    ~CapturedLog() {
+        std::cerr.rdbuf(oldErr);
+        std::cout.rdbuf(oldOut);
+    }
     std::string errors() const { return err.str(); }
     std::string output() const { return out.str(); }
-
-private:
-    std::ostringstream err;
-    std::ostringstream out;
-    std::streambuf* oldErr;
-    std::streambuf* oldOut;
 };
 
-// A temporary game folder: links to the real pictures, fonts and sounds, its own
+// A temporary game folder: a copy of the real pictures, fonts and sounds, its own
 // files (such as high.dat), and the working directory while it lives.
 class ScratchFolder {
 public:
@@ -76,7 +64,8 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override {
-        EXPECT_FALSE(fake::watchdogFired()) << "the program waited past the scripted session";
+        EXPECT_FALSE(fake::script().watchdogFired)
+            << "the program waited past the scripted session";
     }
     int runProgram();
 

@@ -9,11 +9,11 @@
 #include <vector>
 
 namespace {
-SDL_Surface* display() {
-    return ResourceManager::instance().getScreen();
-}
 Uint32 pixel(int x, int y) {
-    return Sprite::getPixel(display(), x, y);
+    return Sprite::getPixel(ResourceManager::instance().getScreen(), x, y);
+}
+Uint32 mapped(Uint8 r, Uint8 g, Uint8 b) {
+    return SDL_MapRGB(ResourceManager::instance().getScreen()->format, r, g, b);
 }
 } // namespace
 
@@ -60,8 +60,20 @@ void pressKeys(const std::string& keys) {
     }
 }
 
+bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b) {
+    return pixel(x, y) == mapped(r, g, b);
+}
+
+int countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b) {
+    int count = 0;
+    for (int y = area.y; y < area.y + area.h; ++y)
+        for (int x = area.x; x < area.x + area.w; ++x)
+            count += pixelIs(x, y, r, g, b) ? 1 : 0;
+    return count;
+}
+
 std::optional<ScreenPoint> findTarget(const SDL_Rect& area, int smallest) {
-    const Uint32 red = SDL_MapRGB(display()->format, 222, 24, 32);
+    const Uint32 red = mapped(222, 24, 32);
     int left = area.x + area.w, top = area.y + area.h, right = -1, bottom = -1;
     for (int y = area.y; y < area.y + area.h; ++y) {
         for (int x = area.x; x < area.x + area.w; ++x) {
@@ -101,7 +113,7 @@ bool showsText(const char* font, const char* text, SDL_Color color, int x, int y
     SurfacePtr rendered = renderText(font, text, color);
     if (!rendered)
         return false;
-    const Uint32 wanted = SDL_MapRGB(display()->format, color.r, color.g, color.b);
+    const Uint32 wanted = mapped(color.r, color.g, color.b);
     int letterPixels = 0;
     bool same = true;
     SDL_LockSurface(rendered.get());

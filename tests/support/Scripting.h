@@ -62,6 +62,9 @@ inline SDL_Rect rectOf(const Cell& cell) {
 }
 constexpr SDL_Rect WHOLE_SCREEN{0, 0, 320, 240};
 
+bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b);
+// Pixels of one colour inside a rectangle of the screen.
+int countPixels(const SDL_Rect& area, Uint8 r, Uint8 g, Uint8 b);
 // The centre of the red of the target in an area; none when there is none or
 // it is narrower than `smallest`.
 std::optional<ScreenPoint> findTarget(const SDL_Rect& area = WHOLE_SCREEN, int smallest = 1);

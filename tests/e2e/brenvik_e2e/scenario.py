@@ -27,12 +27,12 @@ class Shot:  # `xwd -root` of the 320 x 240 x 24 screen: 32-bit pixels, blue byt
                 for x in range(rect[0], rect[0] + rect[2]) if test(self.rgb[y][x])]
 
 
-class Scenario:  # also the watch of the program it started last, and that program (.game)
+class Scenario:  # also the watch of the program it started last
     def __init__(self, options):
         self.options, self.game_dir = options, os.path.abspath(options.game_dir)
         self.artifacts = os.path.join(os.path.abspath(options.artifacts), options.scenario)
         shutil.rmtree(self.artifacts, ignore_errors=True)
-        self.scratch, self.processes, self.game = os.path.join(self.artifacts, "scratch"), [], self
+        self.scratch, self.processes = os.path.join(self.artifacts, "scratch"), []
         os.makedirs(self.scratch)
 
     def screen(self):  # a new Xvfb on a free display
@@ -58,9 +58,6 @@ class Scenario:  # also the watch of the program it started last, and that progr
         self.processes.insert(0, self.process)
         self.display, self.began = display, time.monotonic()
         return self
-
-    def stderr(self):
-        return open(self.err).read()
 
     def run(self, *command, may_fail=False):
         done = subprocess.run(command, env=dict(os.environ, DISPLAY=self.display),

@@ -11,10 +11,6 @@ def menu_at_rest(shot):
                for (x, y), test in MENU_BUTTONS.values())
 
 
-def reach_main_menu(watch, folder):  # the folder, the game's, plays no part
-    watch.until("the main menu at rest", menu_at_rest)
-
-
 def choose(watch, name):
     watch.click(*MENU_BUTTONS[name][0])
     if name != "exit":

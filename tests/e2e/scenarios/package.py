@@ -83,7 +83,7 @@ def play_package(scenario):
     os.symlink(SYSTEM_FONT, root + SYSTEM_FONT)
     watch = scenario.start(scenario.screen(), scenario.scratch, label="launcher", extra_env={
         "HOME": home}, command=[os.path.join(root, "usr/games/brenvik")])
-    screens.reach_main_menu(watch, os.path.join(root, DATA))
+    watch.until("the main menu at rest", screens.menu_at_rest)
     screens.choose(watch, "exit")
     watch.exit_status()
     folder = os.path.join(home, ".local/share/brenvik")
