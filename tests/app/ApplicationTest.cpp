@@ -1,6 +1,5 @@
 // The whole program: its start-up and exit, its splash pictures, the screens its menu leads to.
 #include "app/FrameDelay.h"
-#include "media/ResourceManager.h"
 #include "robustness/ScriptedPlayer.h"
 #include "support/ScreenTest.h"
 

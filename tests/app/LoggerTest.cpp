@@ -1,8 +1,6 @@
 #include "app/Logger.h"
 #include "support/ScreenTest.h"
 
-#include <iostream>
-
 TEST(Logger, ErrorsReachStandardErrorLevelsUpToTheThresholdStandardOutputAndTheRestNothing) {
     Logger::setLevel(-3);
     EXPECT_EQ(&Logger::stream(0), &std::cerr) << "whatever the threshold";

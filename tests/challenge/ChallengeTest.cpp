@@ -3,10 +3,8 @@
 #include "challenge/MessageScreen.h"
 #include "game/GameSession.h"
 #include "support/ScreenTest.h"
-#include "support/Scripting.h"
 
 #include <cmath>
-#include <tuple>
 
 // Each level, an outcome (points, accuracy, growth) that just passes, then those that just
 // fail each test. Where a level compares in double, 0.6f is above 0.6 and 0.9f below 0.9.

@@ -1,8 +1,5 @@
 #include "game/GameSession.h"
 #include "support/ScreenTest.h"
-#include "support/Scripting.h"
-
-#include <cstdlib>
 
 class RoundScreensTest : public ScreenTest {
 protected:

@@ -1,7 +1,4 @@
 #include "support/ScreenTest.h"
-#include "support/Scripting.h"
-
-#include <cstdlib>
 
 using TargetFieldTest = ScreenTest;
 

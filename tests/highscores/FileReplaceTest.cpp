@@ -2,7 +2,6 @@
 // refuses a file the player may not write, and never leaves it half written.
 #include "highscores/FileReplace.h"
 #include "highscores/HighScoreTable.h"
-#include "support/Permissions.h"
 #include "support/ScreenTest.h"
 
 #include <sys/resource.h>

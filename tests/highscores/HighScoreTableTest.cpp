@@ -1,9 +1,7 @@
 // The table: ten defaults without a file, the merge order of results and of
 // the file as it loads, which results enter, and the screen of the first ten.
 #include "highscores/HighScoreTable.h"
-#include "media/ResourceManager.h"
 #include "support/ScreenTest.h"
-#include "support/Scripting.h"
 
 // One-letter names in list order, "-" for a default entry.
 static std::string namesOf(const HighScoreTable& table) {

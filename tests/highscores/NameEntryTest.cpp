@@ -3,7 +3,6 @@
 #include "highscores/HighScoreTable.h"
 #include "highscores/KeyMap.h"
 #include "support/ScreenTest.h"
-#include "support/Scripting.h"
 
 TEST(KeyMapValueAt, ReadsFourBytesAtLineTimesPitchPlusFourTimesColumnAndNothingOutside) {
     // 2 x 2 pixels in rows padded to 12 bytes, and memory past the map.

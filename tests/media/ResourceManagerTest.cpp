@@ -1,6 +1,5 @@
 #include "media/ResourceManager.h"
 #include "app/Application.h"
-#include "media/Sprite.h"
 #include "support/ScreenTest.h"
 
 static int heightAtSize(int size) {

@@ -1,7 +1,5 @@
 #include "media/TextLabel.h"
-#include "media/ResourceManager.h"
 #include "support/ScreenTest.h"
-#include "support/Scripting.h"
 
 using TextLabelTest = ScreenTest;
 

@@ -1,7 +1,6 @@
 #include "menus/MainMenu.h"
 #include "app/AppState.h"
 #include "support/ScreenTest.h"
-#include "support/Scripting.h"
 
 using MainMenuTest = ScreenTest;
 

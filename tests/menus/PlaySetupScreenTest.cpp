@@ -1,7 +1,6 @@
 #include "menus/PlaySetupScreen.h"
 #include "media/TextLabel.h"
 #include "support/ScreenTest.h"
-#include "support/Scripting.h"
 
 // Buttons rest around x = 25 and 177 on rows y = 60, 144, 222; start at (264, 198). Off: close.
 static const ScreenPoint CLOSE{-1, -1};

@@ -1,7 +1,6 @@
 // The whole program with each picture, the font and each sound missing or garbage, in a
 // game folder it cannot write: it says so and is played through a game and a challenge.
 #include "robustness/ScriptedPlayer.h"
-#include "support/Permissions.h"
 #include "support/ScreenTest.h"
 
 #include <sys/stat.h>

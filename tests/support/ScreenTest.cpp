@@ -2,17 +2,13 @@
 
 #include "app/GameMain.h"
 #include "app/Logger.h"
-#include "media/ResourceManager.h"
-#include "media/Sprite.h"
 
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;

@@ -1,6 +1,5 @@
 // The pictures and sounds the build makes, read from the game folder as the game reads them.
 #include "artgen/KeyboardLayout.h"
-#include "media/Sprite.h"
 #include "support/ScreenTest.h"
 
 #include <SDL_image.h>
