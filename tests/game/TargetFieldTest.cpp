@@ -32,7 +32,6 @@ TEST_F(TargetFieldTest, AShotOnOverlappingTargetsHitsTheFirstInCellThenSlotOrder
     REQUIRE_FRESH_PROCESS(); // the picture must not be in the image cache yet
     ScratchFolder folder;
     // Larger than any cell, so each player's targets are all centred in the cell.
-    folder.replaceData("images/target.png", nullptr);
     SDL_SaveBMP(filledSurface(200, 200, 0xDE1820).get(), folder.file("images/target.png").c_str());
     TargetField field;
     field.setUp(4, 4);

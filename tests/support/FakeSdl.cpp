@@ -29,14 +29,6 @@ void fake::clickAt(Uint32 time, int x, int y) {
     pushAt(time, mouseUp(x, y));
 }
 
-void fake::pushAt(Uint32 time, const SDL_Event& event) {
-    auto& events = script().events;
-    auto place = events.end();
-    while (place != events.begin() && std::prev(place)->first > time)
-        --place;
-    events.insert(place, {time, event});
-}
-
 SDL_Event fake::mouseDown(int x, int y, Uint8 button) {
     SDL_Event event{};
     event.button = {SDL_MOUSEBUTTONDOWN, 0, button, SDL_PRESSED, Uint16(x), Uint16(y)};
@@ -110,10 +102,10 @@ int __wrap_SDL_PollEvent(SDL_Event* event) {
             *event = fake::quitRequest();
         return s.timePassedSincePoll ? 0 : 1;
     }
-    if (!s.events.empty() && s.events.front().first <= s.clock) {
+    if (!s.events.empty() && s.events.begin()->first <= s.clock) {
         if (event != nullptr) {
-            *event = s.events.front().second;
-            s.events.pop_front();
+            *event = s.events.begin()->second;
+            s.events.erase(s.events.begin());
         }
         return 1;
     }

@@ -8,8 +8,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <deque>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -24,9 +24,9 @@ struct fake {
         Uint32 clock = 1000;
         Uint32 frameStep = 10;
         bool timePassedSincePoll = true;
-        std::deque<std::pair<Uint32, SDL_Event>> events; // seen once the clock is there
-        std::function<void(int)> frameHook;              // after every flip, with the flips so far
-        std::function<void(Uint32)> delayHook;           // after every SDL_Delay, with its length
+        std::multimap<Uint32, SDL_Event> events; // seen once the clock is there, in order
+        std::function<void(int)> frameHook;      // after every flip, with the flips so far
+        std::function<void(Uint32)> delayHook;   // after every SDL_Delay, with its length
         int flips = 0;
         std::vector<Uint32> delays;     // every SDL_Delay, in order
         std::vector<Mix_Chunk*> played; // every chunk played, in order
@@ -55,7 +55,9 @@ struct fake {
     static std::size_t pendingEvents() { return script().events.size(); }
     static void fail(Failure what) { script().failures.insert(what); }
 
-    static void pushAt(Uint32 time, const SDL_Event& event);
+    static void pushAt(Uint32 time, const SDL_Event& event) {
+        script().events.emplace(time, event);
+    }
     static void push(const SDL_Event& event) { pushAt(now(), event); }
     static void clickAt(Uint32 time, int x, int y); // a press and a release
     static void click(int x, int y) { clickAt(now(), x, y); }

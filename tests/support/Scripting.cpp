@@ -37,27 +37,23 @@ GameScript::GameScript(Action onPlayFrame, Action onOtherFlip) : delaysSeen(fake
             frame = 0;
         }
         delaysSeen = delays.size();
+        frame = inRound ? frame + 1 : 0;
         const Action& action = inRound ? onPlayFrame : onOtherFlip;
-        if (inRound)
-            ++frame;
         if (action)
-            action(round, inRound ? frame : 0);
+            action(round, frame);
     });
 }
 
 ScreenPoint keyCentre(int code) {
-    for (const artgen::Key& key : artgen::keyboardLayout()) {
+    for (const artgen::Key& key : artgen::keyboardLayout())
         if (key.code == code)
             return {KEYBOARD_LEFT + key.x + key.w / 2, KEYBOARD_TOP + key.y + key.h / 2};
-    }
     throw std::invalid_argument("no key for code " + std::to_string(code));
 }
 
 void pressKeys(const std::string& keys) {
-    for (const char c : keys) {
-        const ScreenPoint at = keyCentre(static_cast<unsigned char>(c));
-        fake::click(at.x, at.y);
-    }
+    for (const unsigned char c : keys)
+        fake::click(keyCentre(c).x, keyCentre(c).y);
 }
 
 bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b) {

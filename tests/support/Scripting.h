@@ -6,7 +6,6 @@
 // the soak plays with these too.
 
 #include "artgen/KeyboardLayout.h"
-#include "game/CellLayout.h"
 #include "game/TargetField.h"
 #include "support/FakeSdl.h"
 
@@ -56,10 +55,6 @@ ScreenPoint keyCentre(int code);
 // Queues one click per character: '\b' is the delete key, '\r' the end key.
 void pressKeys(const std::string& keys);
 
-inline SDL_Rect rectOf(const Cell& cell) {
-    return {static_cast<Sint16>(cell.x), static_cast<Sint16>(cell.y), static_cast<Uint16>(cell.w),
-            static_cast<Uint16>(cell.h)};
-}
 constexpr SDL_Rect WHOLE_SCREEN{0, 0, 320, 240};
 
 bool pixelIs(int x, int y, Uint8 r, Uint8 g, Uint8 b);
