@@ -32,7 +32,7 @@ TEST_F(TargetFieldTest, AShotOnOverlappingTargetsHitsTheFirstInCellThenSlotOrder
     REQUIRE_FRESH_PROCESS(); // the picture must not be in the image cache yet
     ScratchFolder folder;
     // Larger than any cell, so each player's targets are all centred in the cell.
-    SDL_SaveBMP(filledSurface(200, 200, 0xDE1820).get(), folder.file("images/target.png").c_str());
+    SDL_SaveBMP(filledSurface(200, 200, 0xDE1820).get(), "images/target.png");
     TargetField field;
     field.setUp(4, 4);
     field.place();

@@ -17,7 +17,7 @@ TEST_F(TextLabelTest, CentresItsTextRendersOnlyAfterASetterAndReportsWhatItCanno
     EXPECT_TRUE(showsCentredText("lazy", "7", WHITE, 156, 142));
 
     ScratchFolder folder;
-    folder.replaceData("fonts/artbrush.ttf", nullptr);
+    std::remove("fonts/artbrush.ttf");
     CapturedLog log;
     label.setText("");
     label.render();

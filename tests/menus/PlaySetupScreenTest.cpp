@@ -29,8 +29,8 @@ TEST_F(PlaySetupScreenTest, FirstVisitShows2Players10RoundsAndNoneAndTheChoicesC
     fake::setJoysticks({"Scripted pad"});
     {
         ScratchFolder folder; // plain buttons stand in for missing pictures, of the same size
-        folder.replaceData("images/minus.png", nullptr);
-        folder.replaceData("images/playbutton.png", "not a picture");
+        std::remove("images/minus.png");
+        writeFile("images/playbutton.png", "not a picture");
         PlaySetupScreen standIns;
         EXPECT_EQ(visit(standIns, {{177, 60}, {177, 60}, {11, 46}, {209, 157}}, {}),
                   "start:3/10/ none //0,0");

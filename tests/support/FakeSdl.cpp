@@ -29,21 +29,13 @@ void fake::clickAt(Uint32 time, int x, int y) {
     pushAt(time, mouseUp(x, y));
 }
 
-SDL_Event fake::mouseDown(int x, int y, Uint8 button) {
+SDL_Event fake::mouse(Uint8 type, int x, int y, Uint8 button) {
     SDL_Event event{};
-    event.button = {SDL_MOUSEBUTTONDOWN, 0, button, SDL_PRESSED, Uint16(x), Uint16(y)};
-    return event;
-}
-
-SDL_Event fake::mouseUp(int x, int y) {
-    SDL_Event event{};
-    event.button = {SDL_MOUSEBUTTONUP, 0, SDL_BUTTON_LEFT, SDL_RELEASED, Uint16(x), Uint16(y)};
-    return event;
-}
-
-SDL_Event fake::mouseMotion(int x, int y) {
-    SDL_Event event{};
-    event.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0};
+    const Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    if (type == SDL_MOUSEMOTION)
+        event.motion = {type, 0, 0, Uint16(x), Uint16(y), 0, 0};
+    else
+        event.button = {type, 0, button, state, Uint16(x), Uint16(y)};
     return event;
 }
 

@@ -61,9 +61,12 @@ struct fake {
     static void push(const SDL_Event& event) { pushAt(now(), event); }
     static void clickAt(Uint32 time, int x, int y); // a press and a release
     static void click(int x, int y) { clickAt(now(), x, y); }
-    static SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT);
-    static SDL_Event mouseUp(int x, int y);
-    static SDL_Event mouseMotion(int x, int y);
+    static SDL_Event mouse(Uint8 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT);
+    static SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+        return mouse(SDL_MOUSEBUTTONDOWN, x, y, button);
+    }
+    static SDL_Event mouseUp(int x, int y) { return mouse(SDL_MOUSEBUTTONUP, x, y); }
+    static SDL_Event mouseMotion(int x, int y) { return mouse(SDL_MOUSEMOTION, x, y); }
     static SDL_Event ofType(Uint8 type);
     static SDL_Event keyDown(SDLKey key = SDLK_SPACE);
     static SDL_Event quitRequest() { return ofType(SDL_QUIT); }

@@ -74,12 +74,6 @@ ScratchFolder::~ScratchFolder() {
     fs::remove_all(folder, ignored);
 }
 
-void ScratchFolder::replaceData(const std::string& name, const char* bytes) {
-    fs::remove(file(name));
-    if (bytes != nullptr)
-        writeFile(file(name), bytes);
-}
-
 void ProgramTest::SetUp() {
     REQUIRE_FRESH_PROCESS();
     fake::reset();

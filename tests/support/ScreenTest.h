@@ -43,17 +43,12 @@ struct CapturedLog {
     std::string output() const { return out.str(); }
 };
 
-// A temporary game folder: a copy of the real pictures, fonts and sounds, its own
-// files (such as high.dat), and the working directory while it lives.
+// A temporary game folder, the working directory while it lives: a copy of the
+// real pictures, fonts and sounds that a test may damage, and its own high.dat.
 class ScratchFolder {
 public:
     ScratchFolder();
     ~ScratchFolder();
-    const std::string& path() const { return folder; }
-    std::string file(const std::string& name) const { return folder + "/" + name; }
-    // Replaces one data file (say "images/target.png") by the given bytes, or
-    // removes it when bytes is null.
-    void replaceData(const std::string& name, const char* bytes);
 
 private:
     std::string folder;

@@ -2,8 +2,7 @@
 
 // Playing screens as a player would: acting at a time or in a frame, following
 // a game's rounds, pressing the on-screen keyboard's keys, and finding
-// targets, pictures and texts on the screen. No test framework needed here:
-// the soak plays with these too.
+// targets, pictures and texts on the screen.
 
 #include "artgen/KeyboardLayout.h"
 #include "game/TargetField.h"
