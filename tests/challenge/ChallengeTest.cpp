@@ -96,9 +96,8 @@ TEST_F(ChallengeModeTest, PassingLevelOneThenFailingLevelTwoKeepsLevelOnesPoints
                                         {"Get at least 15 points", 2},
                                         {"Failed!\n-\nScore: 1\nAccuracy: 90%\nSpeed: 0%", 0},
                                         {"Total score:\n29", 0}};
-    EXPECT_EQ(play(challenge, expected, 3,
-                   [](int level, int frame) { return frame == (level == 1 ? 45 : 160); }),
-              2);
+    const auto shoot = [](int level, int frame) { return frame == (level == 1 ? 45 : 160); };
+    EXPECT_EQ(play(challenge, expected, 3, shoot), 2);
     EXPECT_EQ(challenge.getLevelsPassed(), 1);
     EXPECT_EQ(challenge.getTotalScore(), 29) << "no bonus for level 1";
 }
@@ -118,21 +117,18 @@ TEST_F(ChallengeModeTest, APracticeRunPassesAllTwentyLevelsWithTheirBonusesAndEn
     expected.pop_back(); // level 20 is shot at full size after a stall
     expected.push_back({"CONGRATULATIONS\nAll levels completed!", 0});
     expected.push_back({"Total score:\n2258", 0}); // 25 x 71 + 3, bonuses 0 + 2 + ... + 38, 100
-    EXPECT_EQ(play(challenge, expected, 0,
-                   [](int level, int frame) {
-                       fake::holdButton(4, false); // read as the challenge starts only
-                       fake::holdButton(6, level == 1 && frame == 40);
-                       // 60 and 40 pixels a second, the fractions dropped.
-                       EXPECT_TRUE(level != 18 || frame != 13 ||
-                                   pictureAt("images/rwbg2.png", -6, -4, 0.5));
-                       if (level == 20 && frame == 1)
-                           fake::advance(3000);
-                       // A step longer than the whole range still leaves the picture on the screen.
-                       EXPECT_TRUE(level != 20 || frame != 2 ||
-                                   pictureAt("images/rwbg2.png", -160, -120, 0.5));
-                       return frame == 46;
-                   }),
-              20);
+    const auto shootAt46 = [](int level, int frame) {
+        fake::holdButton(4, false); // read as the challenge starts only
+        fake::holdButton(6, level == 1 && frame == 40);
+        // 60 and 40 pixels a second, the fractions dropped.
+        EXPECT_TRUE(level != 18 || frame != 13 || pictureAt("images/rwbg2.png", -6, -4, 0.5));
+        if (level == 20 && frame == 1)
+            fake::advance(3000);
+        // A step longer than the whole range still leaves the picture on the screen.
+        EXPECT_TRUE(level != 20 || frame != 2 || pictureAt("images/rwbg2.png", -160, -120, 0.5));
+        return frame == 46;
+    };
+    EXPECT_EQ(play(challenge, expected, 0, shootAt46), 20);
     EXPECT_EQ(challenge.getLevelsPassed(), 0);
     EXPECT_EQ(challenge.getTotalScore(), 0);
 }

@@ -13,29 +13,22 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-void startDisplayOnce() {
-    if (SDL_WasInit(SDL_INIT_VIDEO) != 0 && ResourceManager::instance().getScreen() != nullptr)
-        return;
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO), 0) << SDL_GetError();
-    ASSERT_EQ(TTF_Init(), 0);
-    SDL_Surface* display = SDL_SetVideoMode(320, 240, 16, SDL_FULLSCREEN);
-    ASSERT_NE(display, nullptr) << SDL_GetError();
-    ResourceManager::instance().setScreen(display);
-    Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096);
-    ResourceManager& resources = ResourceManager::instance();
-    resources.loadFont("small", DEFAULT_FONT_FILE, 18);
-    resources.loadFont("default", DEFAULT_FONT_FILE, 28);
-    resources.loadFont("big", DEFAULT_FONT_FILE, 32);
-}
-} // namespace
-
 void ScreenTest::SetUp() {
     fake::reset();
     std::srand(20261206);
     Logger::setLevel(5);
-    startDisplayOnce();
-    SDL_FillRect(ResourceManager::instance().getScreen(), nullptr, 0);
+    ResourceManager& resources = ResourceManager::instance();
+    if (resources.getScreen() == nullptr) { // once per process
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO), 0) << SDL_GetError();
+        ASSERT_EQ(TTF_Init(), 0);
+        resources.setScreen(SDL_SetVideoMode(320, 240, 16, SDL_FULLSCREEN));
+        ASSERT_NE(resources.getScreen(), nullptr) << SDL_GetError();
+        Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096);
+        resources.loadFont("small", DEFAULT_FONT_FILE, 18);
+        resources.loadFont("default", DEFAULT_FONT_FILE, 28);
+        resources.loadFont("big", DEFAULT_FONT_FILE, 32);
+    }
+    SDL_FillRect(resources.getScreen(), nullptr, 0);
 }
 
 void ScreenTest::TearDown() {
