@@ -15,8 +15,7 @@ TEST_F(TargetFieldTest, AreDrawnFromRandAtLeast80ApartAndShownAtTheFlooredSizeOf
         field.draw(growth);
         EXPECT_EQ(field.getShownWidth(), width) << growth;
     }
-    EXPECT_EQ(std::make_pair(findTarget()->x, findTarget()->y), std::make_pair(x, y))
-        << "drawn there";
+    EXPECT_EQ(std::make_pair(findTarget()->x, findTarget()->y), std::make_pair(x, y));
     // 100 placements of three targets in each cell 106 wide: at least 80 apart in |dx| + |dy|.
     field.setUp(3, 3);
     for (int n = 0; n < 900; ++n) {

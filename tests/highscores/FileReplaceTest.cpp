@@ -7,9 +7,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 TEST(FileReplace, KeepsWhatTheFileSystemSaysAndNeverLeavesAHalfWrittenFile) {
     ScratchFolder folder;

@@ -44,20 +44,14 @@ struct fake {
     static void reset() { script() = Script(); }
     static Uint32 now() { return script().clock; }
     static void advance(Uint32 ms);
-    static void onFrame(std::function<void(int frame)> hook) {
-        script().frameHook = std::move(hook);
-    }
-    static void onDelay(std::function<void(Uint32 ms)> hook) {
-        script().delayHook = std::move(hook);
-    }
+    static void onFrame(std::function<void(int)> hook) { script().frameHook = std::move(hook); }
+    static void onDelay(std::function<void(Uint32)> hook) { script().delayHook = std::move(hook); }
     static int flips() { return script().flips; }
     static const std::vector<Uint32>& delays() { return script().delays; }
     static std::size_t pendingEvents() { return script().events.size(); }
     static void fail(Failure what) { script().failures.insert(what); }
 
-    static void pushAt(Uint32 time, const SDL_Event& event) {
-        script().events.emplace(time, event);
-    }
+    static void pushAt(Uint32 time, const SDL_Event& e) { script().events.emplace(time, e); }
     static void push(const SDL_Event& event) { pushAt(now(), event); }
     static void clickAt(Uint32 time, int x, int y); // a press and a release
     static void click(int x, int y) { clickAt(now(), x, y); }

@@ -3,15 +3,10 @@
 #include "app/GameMain.h"
 #include "app/Logger.h"
 
-#include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 void ScreenTest::SetUp() {
     fake::reset();
@@ -67,11 +62,6 @@ ScratchFolder::~ScratchFolder() {
     fs::remove_all(folder, ignored);
 }
 
-void ProgramTest::SetUp() {
-    REQUIRE_FRESH_PROCESS();
-    fake::reset();
-}
-
 int ProgramTest::runProgram() {
     CapturedLog log;
     const int status = runBrenvik();
@@ -81,8 +71,7 @@ int ProgramTest::runProgram() {
 }
 
 SurfacePtr filledSurface(int w, int h, Uint32 value) {
-    SurfacePtr surface(
-        SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));
+    SurfacePtr surface(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0));
     SDL_FillRect(surface.get(), nullptr, value);
     return surface;
 }

@@ -11,9 +11,21 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 #include <string>
+
+namespace fs = std::filesystem;
+
+// Skips the calling test unless it is the only one this process runs: some state
+// lives as long as the process (the joystick, the remembered name, a shut-down
+// SDL). CTest runs every test in a process of its own, so nothing is lost there.
+#define REQUIRE_FRESH_PROCESS()                                                                    \
+    do {                                                                                           \
+        if (::testing::UnitTest::GetInstance()->test_to_run_count() > 1)                           \
+            GTEST_SKIP() << "needs a process of its own; ctest runs it so";                        \
+    } while (false)
 
 // Base of every test that draws: a headless 320 x 240 x 16 display with the
 // game's fonts and mixer, a fresh script, a fixed random seed, and a check that
@@ -78,7 +90,10 @@ struct WithoutOverridingPermissions {
 // "high.dat", so that every start is a first start.
 class ProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override;
+    void SetUp() override {
+        REQUIRE_FRESH_PROCESS();
+        fake::reset();
+    }
     void TearDown() override {
         EXPECT_FALSE(fake::script().watchdogFired)
             << "the program waited past the scripted session";
@@ -95,12 +110,3 @@ SurfacePtr filledSurface(int w, int h, Uint32 value);
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
-
-// Skips the calling test unless it is the only one this process runs: some state
-// lives as long as the process (the joystick, the remembered name, a shut-down
-// SDL). CTest runs every test in a process of its own, so nothing is lost there.
-#define REQUIRE_FRESH_PROCESS()                                                                    \
-    do {                                                                                           \
-        if (::testing::UnitTest::GetInstance()->test_to_run_count() > 1)                           \
-            GTEST_SKIP() << "needs a process of its own; ctest runs it so";                        \
-    } while (false)
