@@ -1,8 +1,5 @@
 #include "support/Scripting.h"
-
-#include "game/ScreenDrawing.h"
-#include "media/ResourceManager.h"
-#include "media/Sprite.h"
+#include "support/ScreenTest.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,11 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "support/ScreenTest.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
