@@ -34,7 +34,6 @@ TEST_F(WholeProgram, ShowsTheSplashesOnceAndComesBackToTheMenuFromEveryScreenUnt
     const int times = std::atoi(std::getenv("BRENVIK_SOAK") ? std::getenv("BRENVIK_SOAK") : "1");
     const std::string plan = "s" + std::string(times, 'g') + std::string(times, 'c') + "hx";
     fake::script().watchdog = fake::now() + times * 300000u;
-    fake::setJoysticks({});
     ScriptedPlayer player(plan);
     std::vector<long> fading; // the light of the screen after each 1 ms step of a fade
     std::string centred;      // the splash pictures held whole in the middle

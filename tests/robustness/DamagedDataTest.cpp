@@ -22,10 +22,9 @@ class DamagedData : public ProgramTest,
 
 TEST_P(DamagedData, IsReportedAndTheGameIsStillPlayedFromTheMenuToTheExit) {
     const std::string file = std::get<0>(GetParam());
+    std::remove(file.c_str());
     if (std::get<1>(GetParam()))
         writeFile(file, "no picture, font or sound\n");
-    else
-        std::remove(file.c_str());
     const std::string old = "5\n500\nann\n0\n0\nbob\n";
     writeFile("high.dat", old);
     ASSERT_EQ(chmod("high.dat", 0444) + chmod(".", 0555), 0);

@@ -19,16 +19,6 @@ fake::Script& fake::script() {
     return theScript;
 }
 
-void fake::advance(Uint32 ms) {
-    script().clock += ms;
-    script().timePassedSincePoll = true;
-}
-
-void fake::clickAt(Uint32 time, int x, int y) {
-    pushAt(time, mouseDown(x, y));
-    pushAt(time, mouseUp(x, y));
-}
-
 SDL_Event fake::mouse(Uint8 type, int x, int y, Uint8 button) {
     SDL_Event event{};
     const Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
@@ -37,28 +27,6 @@ SDL_Event fake::mouse(Uint8 type, int x, int y, Uint8 button) {
     else
         event.button = {type, 0, button, state, Uint16(x), Uint16(y)};
     return event;
-}
-
-SDL_Event fake::ofType(Uint8 type) {
-    SDL_Event event{};
-    event.type = type;
-    return event;
-}
-
-SDL_Event fake::keyDown(SDLKey key) {
-    SDL_Event event = ofType(SDL_KEYDOWN);
-    event.key.keysym.sym = key;
-    return event;
-}
-
-void fake::setJoysticks(const std::vector<std::string>& names, int buttons, int axes) {
-    script().joysticks = names;
-    script().axes = axes;
-    script().held.assign(std::size_t(buttons), false);
-}
-
-void fake::holdButton(int button, bool held) {
-    script().held.at(std::size_t(button)) = held;
 }
 
 // The wrapped SDL functions; __real_ names reach the library. Frames are drawn

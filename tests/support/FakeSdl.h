@@ -43,7 +43,10 @@ struct fake {
 
     static void reset() { script() = Script(); }
     static Uint32 now() { return script().clock; }
-    static void advance(Uint32 ms);
+    static void advance(Uint32 ms) {
+        script().clock += ms;
+        script().timePassedSincePoll = true;
+    }
     static void onFrame(std::function<void(int)> hook) { script().frameHook = std::move(hook); }
     static void onDelay(std::function<void(Uint32)> hook) { script().delayHook = std::move(hook); }
     static int flips() { return script().flips; }
@@ -53,7 +56,10 @@ struct fake {
 
     static void pushAt(Uint32 time, const SDL_Event& e) { script().events.emplace(time, e); }
     static void push(const SDL_Event& event) { pushAt(now(), event); }
-    static void clickAt(Uint32 time, int x, int y); // a press and a release
+    static void clickAt(Uint32 time, int x, int y) {
+        pushAt(time, mouseDown(x, y));
+        pushAt(time, mouseUp(x, y));
+    }
     static void click(int x, int y) { clickAt(now(), x, y); }
     static SDL_Event mouse(Uint8 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT);
     static SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
@@ -61,11 +67,23 @@ struct fake {
     }
     static SDL_Event mouseUp(int x, int y) { return mouse(SDL_MOUSEBUTTONUP, x, y); }
     static SDL_Event mouseMotion(int x, int y) { return mouse(SDL_MOUSEMOTION, x, y); }
-    static SDL_Event ofType(Uint8 type);
-    static SDL_Event keyDown(SDLKey key = SDLK_SPACE);
+    static SDL_Event ofType(Uint8 type) {
+        SDL_Event event{};
+        event.type = type;
+        return event;
+    }
+    static SDL_Event keyDown(SDLKey key = SDLK_SPACE) {
+        SDL_Event event = ofType(SDL_KEYDOWN);
+        event.key.keysym.sym = key;
+        return event;
+    }
     static SDL_Event quitRequest() { return ofType(SDL_QUIT); }
 
     // The joysticks attached, and the buttons of the first held down.
-    static void setJoysticks(const std::vector<std::string>& names, int buttons = 8, int axes = 2);
-    static void holdButton(int button, bool held);
+    static void setJoysticks(const std::vector<std::string>& names, int buttons = 8, int axes = 2) {
+        script().joysticks = names;
+        script().axes = axes;
+        script().held.assign(std::size_t(buttons), false);
+    }
+    static void holdButton(int button, bool held) { script().held.at(std::size_t(button)) = held; }
 };

@@ -88,15 +88,11 @@ struct WithoutOverridingPermissions {
 
 // Runs the whole program in this process, in a game folder of its own without
 // "high.dat", so that every start is a first start.
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public ScreenTest {
 protected:
-    void SetUp() override {
+    void SetUp() override { // the program opens its own display
         REQUIRE_FRESH_PROCESS();
         fake::reset();
-    }
-    void TearDown() override {
-        EXPECT_FALSE(fake::script().watchdogFired)
-            << "the program waited past the scripted session";
     }
     int runProgram();
 
