@@ -9,8 +9,8 @@ import re
 import shutil
 import subprocess
 
-from brenvik_e2e import screens
 from brenvik_e2e.scenario import require
+from scenarios.play import choose, menu_at_rest
 
 SYSTEM_FONT = "/usr/share/fonts/opentype/dancingscript/DancingScript-Bold.otf"
 DATA = "usr/share/games/brenvik"
@@ -83,8 +83,8 @@ def play_package(scenario):
     os.symlink(SYSTEM_FONT, root + SYSTEM_FONT)
     watch = scenario.start(scenario.screen(), scenario.scratch, label="launcher", extra_env={
         "HOME": home}, command=[os.path.join(root, "usr/games/brenvik")])
-    watch.until("the main menu at rest", screens.menu_at_rest)
-    screens.choose(watch, "exit")
+    watch.until("the main menu at rest", menu_at_rest)
+    choose(watch, "exit")
     watch.exit_status()
     folder = os.path.join(home, ".local/share/brenvik")
     check_links(folder, os.path.join(root, DATA))
