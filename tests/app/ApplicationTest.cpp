@@ -65,6 +65,8 @@ TEST_F(WholeProgram, ShowsTheSplashesOnceAndComesBackToTheMenuFromEveryScreenUnt
         const long* step = &fading[in]; // fading in, then out from step 501
         EXPECT_EQ(step[0], 0);
         EXPECT_EQ(step[501], step[500]) << "the light it is held in";
+        EXPECT_LT(std::abs(2 * step[250] - step[500]), step[500] / 10) << "half, halfway in";
+        EXPECT_LT(std::abs(2 * step[751] - step[500]), step[500] / 10) << "and halfway out";
         EXPECT_EQ(step[1001], 0);
     }
 }

@@ -56,8 +56,6 @@ private:
     }
 
     std::string plan;
-    int mode;
-    int streak = 0;
+    int mode, streak = 0, challengeFrom = -9; // the rounds before the challenge
     bool naming = false;
-    int challengeFrom = -9;
 };

@@ -34,7 +34,6 @@ void ScreenTest::saveScreen(const std::string& name) {
     const char* folder = std::getenv("BRENVIK_SCREENSHOTS");
     if (folder == nullptr || *folder == '\0')
         return;
-    fs::create_directories(folder);
     SDL_SaveBMP(ResourceManager::instance().getScreen(),
                 (std::string(folder) + "/" + name + ".bmp").c_str());
 }

@@ -35,7 +35,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Saves the screen as <name>.bmp when BRENVIK_SCREENSHOTS names a folder.
+    // Saves the screen as <name>.bmp in the folder BRENVIK_SCREENSHOTS names, if any.
     static void saveScreen(const std::string& name);
 
     // How often the mixer was asked to play the sound of that file.
@@ -63,8 +63,7 @@ public:
     ~ScratchFolder();
 
 private:
-    std::string folder;
-    std::string previous;
+    std::string folder, previous; // made, and the working directory before
 };
 
 // Root writes any file and into any folder whatever its mode, by a capability
@@ -97,8 +96,7 @@ protected:
     int runProgram();
 
     ScratchFolder folder;
-    std::string errors;
-    std::string output;
+    std::string errors, output; // of the last run
 };
 
 // A 32-bit software surface filled with one value.

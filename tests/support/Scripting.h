@@ -43,8 +43,7 @@ public:
 private:
     std::size_t delaysSeen;
     bool inRound = false;
-    int round = 0;
-    int frame = 0;
+    int round = 0, frame = 0;
 };
 
 // The on-screen keyboard is centred on the bottom edge of the screen.
