@@ -6,7 +6,6 @@
 #include <regex>
 
 using WholeProgram = ProgramTest;
-const std::string BANNER = "=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\n";
 const std::string OOPS = "Oops, something went wrong, quitting...\n\n";
 
 TEST_F(WholeProgram, EachFailedStartUpStepIsReportedAndOnlyWithoutSdlOrADisplayItEnds) {

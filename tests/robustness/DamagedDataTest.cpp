@@ -40,8 +40,7 @@ TEST_P(DamagedData, IsReportedAndTheGameIsStillPlayedFromTheMenuToTheExit) {
     // But for lines about the file and their echoes, the log is any start's that cannot save.
     const std::regex aboutIt(".*(" + file + "'|invalid font|render text!|No free channels).*\n");
     EXPECT_EQ(std::regex_replace(errors, aboutIt, ""),
-              "=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\n"
-              "ERROR: can't save high scores!\n\n");
+              BANNER + "ERROR: can't save high scores!\n\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFileMissingOrGarbage, DamagedData,

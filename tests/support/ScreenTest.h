@@ -89,6 +89,8 @@ struct WithoutOverridingPermissions {
 // "high.dat", so that every start is a first start.
 class ProgramTest : public ScreenTest {
 protected:
+    inline static const std::string BANNER =
+        "=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\n";
     void SetUp() override { // the program opens its own display
         REQUIRE_FRESH_PROCESS();
         fake::reset();
