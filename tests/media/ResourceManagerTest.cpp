@@ -65,4 +65,10 @@ TEST_F(ResourceManagerTest, DrawLinePlotsExactlyThesePixels) {
                 plotted += std::to_string(i % 8) + "," + std::to_string(i / 8) + " ";
         EXPECT_EQ(plotted, expected + std::string(" ")) << x1 << "," << y1 << " to " << x2;
     }
+    // Each product rounded before the sum, as every processor does it unless a compiler
+    // fuses the two into one multiply-add: that would put this point at (145, 59).
+    SurfacePtr screen = filledSurface(320, 240, 0);
+    ResourceManager::instance().drawLine(319, 132, 0, 0, 0xFFFFFFFF, screen.get());
+    EXPECT_NE(Sprite::getPixel(screen.get(), 145, 60), 0u);
+    EXPECT_EQ(Sprite::getPixel(screen.get(), 145, 59), 0u);
 }
