@@ -9,6 +9,7 @@ using WholeProgram = ProgramTest;
 const std::string OOPS = "Oops, something went wrong, quitting...\n\n";
 
 TEST_F(WholeProgram, EachFailedStartUpStepIsReportedAndOnlyWithoutSdlOrADisplayItEnds) {
+    IN_A_PROCESS_OF_ITS_OWN();
     fake::fail(fake::SDL_START);
     EXPECT_EQ(runProgram(), -1);
     EXPECT_EQ(errors, BANNER + "FATAL ERROR: SDL initialization failed\n" + OOPS);
@@ -29,6 +30,7 @@ TEST_F(WholeProgram, EachFailedStartUpStepIsReportedAndOnlyWithoutSdlOrADisplayI
 }
 
 TEST_F(WholeProgram, ShowsTheSplashesOnceAndComesBackToTheMenuFromEveryScreenUntilExit) {
+    IN_A_PROCESS_OF_ITS_OWN();
     // tools/soak plays it with more games and challenges: BRENVIK_SOAK=times.
     const int times = std::atoi(std::getenv("BRENVIK_SOAK") ? std::getenv("BRENVIK_SOAK") : "1");
     const std::string plan = "s" + std::string(times, 'g') + std::string(times, 'c') + "hx";

@@ -103,7 +103,7 @@ TEST_F(ChallengeModeTest, PassingLevelOneThenFailingLevelTwoKeepsLevelOnesPoints
 }
 
 TEST_F(ChallengeModeTest, APracticeRunPassesAllTwentyLevelsWithTheirBonusesAndEndsWithNothing) {
-    REQUIRE_FRESH_PROCESS(); // the joystick is opened once per process
+    IN_A_PROCESS_OF_ITS_OWN(); // the joystick is opened once per process
     fake::setJoysticks({"Pad"});
     fake::holdButton(4, true);
     ChallengeMode challenge;

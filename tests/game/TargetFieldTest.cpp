@@ -28,7 +28,7 @@ TEST_F(TargetFieldTest, AreDrawnFromRandAtLeast80ApartAndShownAtTheFlooredSizeOf
 }
 
 TEST_F(TargetFieldTest, AShotOnOverlappingTargetsHitsTheFirstInCellThenSlotOrder) {
-    REQUIRE_FRESH_PROCESS(); // the picture must not be in the image cache yet
+    IN_A_PROCESS_OF_ITS_OWN(); // the picture must not be in the image cache yet
     ScratchFolder folder;
     // Larger than any cell, so each player's targets are all centred in the cell.
     SDL_SaveBMP(filledSurface(200, 200, 0xDE1820).get(), "images/target.png");

@@ -20,7 +20,7 @@ using NameEntryTest = ScreenTest;
 // long as it runs): typed with detours on a keyboard drawn from the map, deleted
 // to nothing and ended by a quit request, typed on a map of our own, no map.
 TEST_F(NameEntryTest, TheNameIsTypedOnTheKeyboardAndShownAboveItInRed) {
-    REQUIRE_FRESH_PROCESS(); // and so the keyboard's picture is not loaded yet
+    IN_A_PROCESS_OF_ITS_OWN(); // and so the keyboard's picture is not loaded yet
     ScratchFolder folder;
     std::rename("images/keyboard.png", "images/hidden.png");
     writeFile("high.dat", "");

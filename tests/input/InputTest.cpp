@@ -6,7 +6,7 @@
 
 // A failed start is reported and play goes on; it is opened once per process.
 TEST(Joystick, AfterAFailedStartOnlyTheFirstOfTwoIsOpenedAndDescribed) {
-    REQUIRE_FRESH_PROCESS();
+    IN_A_PROCESS_OF_ITS_OWN();
     fake::setJoysticks({"Pad One", "Pad Two"}, 10, 4);
     fake::fail(fake::JOYSTICK_START);
     CapturedLog log;

@@ -10,7 +10,7 @@ static int heightAtSize(int size) {
 }
 
 TEST(GameFonts, AreSmallAt18DefaultAt28AndBigAt32) {
-    REQUIRE_FRESH_PROCESS(); // the display opens once per process
+    IN_A_PROCESS_OF_ITS_OWN(); // the display opens once per process
     Application().init(320, 240, 16);
     const std::pair<const char*, int> fonts[] = {{"small", 18}, {"default", 28}, {"big", 32}};
     for (const auto& [name, size] : fonts)

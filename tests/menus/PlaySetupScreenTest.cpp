@@ -25,7 +25,7 @@ static std::string visit(PlaySetupScreen& setup, const std::vector<ScreenPoint>&
 using PlaySetupScreenTest = ScreenTest;
 
 TEST_F(PlaySetupScreenTest, FirstVisitShows2Players10RoundsAndNoneAndTheChoicesClampAndStay) {
-    REQUIRE_FRESH_PROCESS(); // no picture cached yet, and the joystick opens once per process
+    IN_A_PROCESS_OF_ITS_OWN(); // no picture cached yet, and the joystick opens once per process
     fake::setJoysticks({"Scripted pad"});
     {
         ScratchFolder folder; // plain buttons stand in for missing pictures, of the same size

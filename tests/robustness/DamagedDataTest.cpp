@@ -21,6 +21,7 @@ class DamagedData : public ProgramTest,
                     public ::testing::WithParamInterface<std::tuple<std::string, bool>> {};
 
 TEST_P(DamagedData, IsReportedAndTheGameIsStillPlayedFromTheMenuToTheExit) {
+    IN_A_PROCESS_OF_ITS_OWN();
     const std::string file = std::get<0>(GetParam());
     std::remove(file.c_str());
     if (std::get<1>(GetParam()))
