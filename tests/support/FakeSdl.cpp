@@ -40,6 +40,16 @@ int __real_Mix_OpenAudio(int frequency, Uint16 format, int channels, int chunksi
 int __real_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks);
 int __real_TTF_Init(void);
 SDL_Rect** __real_SDL_ListModes(SDL_PixelFormat* format, Uint32 flags);
+int __real_rand(void);
+
+int __wrap_rand(void) {
+    std::deque<int>& randoms = script().randoms;
+    if (randoms.empty())
+        return __real_rand();
+    const int value = randoms.front();
+    randoms.pop_front();
+    return value;
+}
 
 Uint32 __wrap_SDL_GetTicks(void) {
     return script().clock;

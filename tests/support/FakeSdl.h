@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <set>
@@ -46,6 +47,7 @@ struct fake {
         std::vector<Uint32> delays;     // every SDL_Delay, in order
         std::vector<Mix_Chunk*> played; // every chunk played, in order
         MixerSettings mixer;            // as the mixer was last opened
+        std::deque<int> randoms;        // what rand() answers next, then the C library
         std::vector<std::string> joysticks;
         int axes = 0;
         std::vector<bool> held;     // the first joystick's buttons
