@@ -12,9 +12,14 @@ static int heightAtSize(int size) {
 TEST(GameFonts, AreSmallAt18DefaultAt28AndBigAt32) {
     IN_A_PROCESS_OF_ITS_OWN(); // the display opens once per process
     Application().init(320, 240, 16);
-    const std::pair<const char*, int> fonts[] = {{"small", 18}, {"default", 28}, {"big", 32}};
-    for (const auto& [name, size] : fonts)
-        EXPECT_EQ(TTF_FontHeight(ResourceManager::instance().getFont(name)), heightAtSize(size));
+    struct Font {
+        const char* name;
+        int size;
+    };
+    for (const Font& font : {Font{"small", 18}, {"default", 28}, {"big", 32}})
+        EXPECT_EQ(TTF_FontHeight(ResourceManager::instance().getFont(font.name)),
+                  heightAtSize(font.size))
+            << font.name;
 }
 
 using ResourceManagerTest = ScreenTest;
@@ -50,20 +55,38 @@ TEST_F(ResourceManagerTest, KeepsImagesFontsAndSoundsByNameAndReportsMissingOnes
 
 // Axis-parallel lines take both ends, slanted ones stop one short, each point truncated whole.
 TEST_F(ResourceManagerTest, DrawLinePlotsExactlyThesePixels) {
-    const std::tuple<int, int, int, int, const char*> lines[] = {
-        {5, 2, 2, 2, "2,2 3,2 4,2 5,2"}, {1, 3, 1, 1, "1,1 1,2 1,3"}, {4, 4, 4, 4, "4,4"},
-        {0, 0, 3, 1, "0,0 1,0 2,0"},     {3, 1, 0, 0, "1,0 2,0 3,1"}, {0, 3, 3, 2, "1,2 2,2 0,3"},
-        {3, 0, 0, 1, "1,0 2,0 3,0"},     {0, 0, 1, 3, "0,0 0,1 0,2"}, {1, 3, 0, 0, "0,1 0,2 1,3"},
-        {3, 0, 2, 3, "3,0 2,1 2,2"},     {2, 3, 3, 0, "2,1 2,2 2,3"}, {0, 0, 3, 3, "0,0 1,1 2,2"},
-        {-2, 5, 1, 5, "0,5 1,5"},        {6, 6, 9, 6, "6,6 7,6"},     {1, -2, 1, 1, "1,0 1,1"}};
-    for (const auto& [x1, y1, x2, y2, expected] : lines) {
+    using Pixels = std::set<std::pair<int, int>>;
+    struct Line {
+        int x1, y1, x2, y2;
+        Pixels plotted;
+    };
+    const Line lines[] = {
+        {5, 2, 2, 2, {{2, 2}, {3, 2}, {4, 2}, {5, 2}}},
+        {1, 3, 1, 1, {{1, 1}, {1, 2}, {1, 3}}},
+        {4, 4, 4, 4, {{4, 4}}},
+        {0, 0, 3, 1, {{0, 0}, {1, 0}, {2, 0}}},
+        {3, 1, 0, 0, {{1, 0}, {2, 0}, {3, 1}}},
+        {0, 3, 3, 2, {{1, 2}, {2, 2}, {0, 3}}},
+        {3, 0, 0, 1, {{1, 0}, {2, 0}, {3, 0}}},
+        {0, 0, 1, 3, {{0, 0}, {0, 1}, {0, 2}}},
+        {1, 3, 0, 0, {{0, 1}, {0, 2}, {1, 3}}},
+        {3, 0, 2, 3, {{3, 0}, {2, 1}, {2, 2}}},
+        {2, 3, 3, 0, {{2, 1}, {2, 2}, {2, 3}}},
+        {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
+        {-2, 5, 1, 5, {{0, 5}, {1, 5}}}, // clipped to the surface
+        {6, 6, 9, 6, {{6, 6}, {7, 6}}},
+        {1, -2, 1, 1, {{1, 0}, {1, 1}}},
+    };
+    for (const Line& line : lines) {
         SurfacePtr canvas = filledSurface(8, 8, 0);
-        ResourceManager::instance().drawLine(x1, y1, x2, y2, 0xFFFFFFFF, canvas.get());
-        std::string plotted;
+        ResourceManager::instance().drawLine(line.x1, line.y1, line.x2, line.y2, 0xFFFFFFFF,
+                                             canvas.get());
+        Pixels plotted;
         for (int i = 0; i < 64; ++i)
             if (Sprite::getPixel(canvas.get(), i % 8, i / 8) != 0)
-                plotted += std::to_string(i % 8) + "," + std::to_string(i / 8) + " ";
-        EXPECT_EQ(plotted, expected + std::string(" ")) << x1 << "," << y1 << " to " << x2;
+                plotted.insert({i % 8, i / 8});
+        EXPECT_EQ(plotted, line.plotted)
+            << "(" << line.x1 << ", " << line.y1 << ") to (" << line.x2 << ", " << line.y2 << ")";
     }
     // Each product rounded before the sum, as every processor does it unless a compiler
     // fuses the two into one multiply-add: that would put this point at (145, 59).
