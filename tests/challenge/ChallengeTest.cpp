@@ -6,97 +6,52 @@
 
 #include <cmath>
 
-// What each level shows and plays.
-const ChallengeLevel LEVELS[] = {
-    {"Hit target before it reaches full size", 1, "", 0, 0, nullptr},
-    {"Get at least 15 points", 1, "", 0, 0, nullptr},
-    {"Reach at least 50% accuracy", 1, "", 0, 0, nullptr},
-    {"Hit target before it reaches 66% size", 1, "", 0, 0, nullptr},
-    {"Get at least 25 points", 1, "", 0, 0, nullptr},
-    {"Reach at least 66% accuracy and 20 points", 1, "", 0, 0, nullptr},
-    {"Hit target before it reaches 50% size", 1, "", 0, 0, nullptr},
-    {"Get at least 30 points", 1, "", 0, 0, nullptr},
-    {"Reach at least 75% accuracy and 20 points", 1, "", 0, 0, nullptr},
-    {"Reach at least 66% accuracy and 50% speed", 1, "", 0, 0, nullptr},
-    {"Now you will have two targets. Hit both of them before they reach full size", 2, "", 0, 0,
-     nullptr},
-    {"Get at least 38 points", 1, "", 0, 0, nullptr},
-    {"Hit both targets, get at least 50 points", 2, "", 0, 0, nullptr},
-    {"Get at least 36 points", 1, "images/bwbg.png", 0, 0, nullptr},
-    {"Reach at least 66% accuracy and 40% speed", 1, "images/bwbg.png", 50, 80, nullptr},
-    {"Hit target before it reaches 66% size", 1, "images/rwbg2.png", 0, 20, nullptr},
-    {"Get at least 40 points", 1, "images/rwbg.png", 80, 20, nullptr},
-    {"Hit all targets before they reach full size", 4, "images/rwbg2.png", 60, 40, nullptr},
-    {"Hit all targets before they reach 90% size", 3, "images/rwbg2.png", 80, 90, nullptr},
-    {"Hit all targets, Get at least 60 points", 3, "images/rwbg2.png", 70, 60, nullptr},
-};
-
 float below(float value) {
     return std::nextafter(value, 0.0f);
 }
 
-float above(float value) {
-    return std::nextafter(value, 1.0f);
-}
-
-// For each level, the outcome that just passes its test, then those that just fail it. Where
-// a level compares in double, 0.6f is above 0.6 and 0.9f below 0.9.
-struct Boundary {
-    int level;
-    LevelOutcome outcome; // points, accuracy, growth
-    bool passes;
+// Each level: what it shows and plays, then what it asks for: at least these points and this
+// accuracy (0 for any), and a growth no larger than this (the largest float that passes).
+// Where a level compares in double, 0.66f is at least 66% and 0.6f more than 60%, while 0.9f
+// is below 90%.
+struct Level {
+    const char* objective;
+    int targets;
+    const char* background;
+    int speedX, speedY;
+    int points;
+    float accuracy;
+    float growth;
 };
-const Boundary BOUNDARIES[] = {
-    {1, {0, 0, below(1.0f)}, true},
-    {1, {101, 1, 1}, false},
-    {2, {15, 0, 1}, true},
-    {2, {14, 1, 0}, false},
-    {3, {1, 0.5f, 1}, true},
-    {3, {101, below(0.5f), 0}, false},
-    {4, {0, 0, below(0.66f)}, true},
-    {4, {101, 1, 0.66f}, false},
-    {5, {25, 0, 1}, true},
-    {5, {24, 1, 0}, false},
-    {6, {20, 0.66f, 1}, true},
-    {6, {19, 1, 0}, false},
-    {6, {101, below(0.66f), 0}, false},
-    {7, {0, 0, below(0.5f)}, true},
-    {7, {101, 1, 0.5f}, false},
-    {8, {30, 0, 1}, true},
-    {8, {29, 1, 0}, false},
-    {9, {20, 0.75f, 1}, true},
-    {9, {19, 1, 0}, false},
-    {9, {101, below(0.75f), 0}, false},
-    {10, {0, 0.66f, 0.5f}, true},
-    {10, {101, below(0.66f), 0}, false},
-    {10, {101, 1, above(0.5f)}, false},
-    {11, {0, 0, below(1.0f)}, true},
-    {11, {101, 1, 1}, false},
-    {12, {38, 0, 1}, true},
-    {12, {37, 1, 0}, false},
-    {13, {50, 0, 1}, true},
-    {13, {49, 1, 0}, false},
-    {14, {36, 0, 1}, true},
-    {14, {35, 1, 0}, false},
-    {15, {0, 0.66f, below(0.6f)}, true},
-    {15, {101, below(0.66f), 0}, false},
-    {15, {101, 1, 0.6f}, false},
-    {16, {0, 0, below(0.66f)}, true},
-    {16, {101, 1, 0.66f}, false},
-    {17, {40, 0, 1}, true},
-    {17, {39, 1, 0}, false},
-    {18, {42, 0, 1}, true},
-    {18, {41, 1, 0}, false},
-    {19, {0, 0, 0.9f}, true},
-    {19, {101, 1, above(0.9f)}, false},
-    {20, {60, 0, 1}, true},
-    {20, {59, 1, 0}, false},
+const Level LEVELS[] = {
+    {"Hit target before it reaches full size", 1, "", 0, 0, 0, 0, below(1.0f)},
+    {"Get at least 15 points", 1, "", 0, 0, 15, 0, 1},
+    {"Reach at least 50% accuracy", 1, "", 0, 0, 0, 0.5f, 1},
+    {"Hit target before it reaches 66% size", 1, "", 0, 0, 0, 0, below(0.66f)},
+    {"Get at least 25 points", 1, "", 0, 0, 25, 0, 1},
+    {"Reach at least 66% accuracy and 20 points", 1, "", 0, 0, 20, 0.66f, 1},
+    {"Hit target before it reaches 50% size", 1, "", 0, 0, 0, 0, below(0.5f)},
+    {"Get at least 30 points", 1, "", 0, 0, 30, 0, 1},
+    {"Reach at least 75% accuracy and 20 points", 1, "", 0, 0, 20, 0.75f, 1},
+    {"Reach at least 66% accuracy and 50% speed", 1, "", 0, 0, 0, 0.66f, 0.5f},
+    {"Now you will have two targets. Hit both of them before they reach full size", 2, "", 0, 0, 0,
+     0, below(1.0f)},
+    {"Get at least 38 points", 1, "", 0, 0, 38, 0, 1},
+    {"Hit both targets, get at least 50 points", 2, "", 0, 0, 50, 0, 1},
+    {"Get at least 36 points", 1, "images/bwbg.png", 0, 0, 36, 0, 1},
+    {"Reach at least 66% accuracy and 40% speed", 1, "images/bwbg.png", 50, 80, 0, 0.66f,
+     below(0.6f)},
+    {"Hit target before it reaches 66% size", 1, "images/rwbg2.png", 0, 20, 0, 0, below(0.66f)},
+    {"Get at least 40 points", 1, "images/rwbg.png", 80, 20, 40, 0, 1},
+    {"Hit all targets before they reach full size", 4, "images/rwbg2.png", 60, 40, 42, 0, 1},
+    {"Hit all targets before they reach 90% size", 3, "images/rwbg2.png", 80, 90, 0, 0, 0.9f},
+    {"Hit all targets, Get at least 60 points", 3, "images/rwbg2.png", 70, 60, 60, 0, 1},
 };
 
 TEST(ChallengeLevels, EachShowsAndPlaysItsOwnRow) {
     for (int number = 1; number <= 20; ++number) {
         const ChallengeLevel& level = *challengeLevel(number);
-        const ChallengeLevel& expected = LEVELS[number - 1];
+        const Level& expected = LEVELS[number - 1];
         EXPECT_STREQ(level.objective, expected.objective) << "level " << number;
         EXPECT_EQ(level.targets, expected.targets) << "level " << number;
         EXPECT_STREQ(level.background, expected.background) << "level " << number;
@@ -106,11 +61,19 @@ TEST(ChallengeLevels, EachShowsAndPlaysItsOwnRow) {
     EXPECT_EQ(challengeLevel(21), nullptr);
 }
 
+// Just what a level asks for passes; a point, an accuracy or a growth beyond it fails.
 TEST(ChallengeLevels, EachIsPassedUpToItsBoundaryAndNoFurther) {
-    for (const Boundary& b : BOUNDARIES)
-        EXPECT_EQ(challengeLevel(b.level)->passed(b.outcome), b.passes)
-            << "level " << b.level << ": " << b.outcome.points << " points, accuracy "
-            << b.outcome.accuracy << ", growth " << b.outcome.growth;
+    for (int number = 1; number <= 20; ++number) {
+        const ChallengeLevel& level = *challengeLevel(number);
+        const Level& asked = LEVELS[number - 1];
+        EXPECT_TRUE(level.passed({asked.points, asked.accuracy, asked.growth})) << number;
+        const LevelOutcome fewerPoints{asked.points - 1, 1, 0};
+        EXPECT_EQ(level.passed(fewerPoints), asked.points == 0) << "level " << number;
+        const LevelOutcome lessAccurate{101, below(asked.accuracy), 0};
+        EXPECT_EQ(level.passed(lessAccurate), asked.accuracy == 0) << "level " << number;
+        const LevelOutcome moreGrown{101, 1, std::nextafter(asked.growth, 2.0f)};
+        EXPECT_EQ(level.passed(moreGrown), asked.growth == 1) << "level " << number;
+    }
 }
 
 TEST(ChallengeMessages, EndLinesAtLineFeedsAndAtTheFirstSpaceAfterTwentyCharacters) {
