@@ -9,7 +9,7 @@ using WholeProgram = ProgramTest;
 using Step = ScriptedPlayer::Step;
 const std::string OOPS = "Oops, something went wrong, quitting...\n\n";
 
-TEST_F(WholeProgram, EachFailedStartUpStepIsReportedAndOnlyWithoutSdlOrADisplayItEnds) {
+TEST_F(WholeProgram, ReportsEachFailedStartUpStep) {
     IN_A_PROCESS_OF_ITS_OWN();
     fake::fail(fake::SDL_START);
     EXPECT_EQ(runProgram(), -1);
@@ -46,7 +46,7 @@ TEST_F(WholeProgram, EachFailedStartUpStepIsReportedAndOnlyWithoutSdlOrADisplayI
     EXPECT_EQ(player.done, std::vector<Step>{Step::EXIT}) << "played on without text";
 }
 
-TEST_F(WholeProgram, ShowsTheSplashesOnceThenEveryScreenTheMenuLeadsToUntilExit) {
+TEST_F(WholeProgram, PlaysEveryScreenFromTheSplashesToTheExit) {
     IN_A_PROCESS_OF_ITS_OWN();
     // tools/soak plays it with more games and challenges: BRENVIK_SOAK=times.
     const int times = std::atoi(std::getenv("BRENVIK_SOAK") ? std::getenv("BRENVIK_SOAK") : "1");

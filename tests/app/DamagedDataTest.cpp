@@ -42,7 +42,7 @@ void PrintTo(const DataFile& data, std::ostream* out) {
 class DamagedData : public ProgramTest,
                     public ::testing::WithParamInterface<std::tuple<DataFile, bool>> {};
 
-TEST_P(DamagedData, IsReportedAndTheGameIsStillPlayedFromTheMenuToTheExit) {
+TEST_P(DamagedData, IsReportedWhilePlayGoesOn) {
     IN_A_PROCESS_OF_ITS_OWN();
     const auto& [data, garbage] = GetParam();
     const std::string file = data.file;

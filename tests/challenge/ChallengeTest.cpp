@@ -62,7 +62,7 @@ TEST(ChallengeLevels, EachShowsAndPlaysItsOwnRow) {
 }
 
 // Just what a level asks for passes; a point, an accuracy or a growth beyond it fails.
-TEST(ChallengeLevels, EachIsPassedUpToItsBoundaryAndNoFurther) {
+TEST(ChallengeLevels, EachIsPassedUpToItsBoundary) {
     for (int number = 1; number <= 20; ++number) {
         const ChallengeLevel& level = *challengeLevel(number);
         const Level& asked = LEVELS[number - 1];
@@ -76,7 +76,7 @@ TEST(ChallengeLevels, EachIsPassedUpToItsBoundaryAndNoFurther) {
     }
 }
 
-TEST(ChallengeMessages, EndLinesAtLineFeedsAndAtTheFirstSpaceAfterTwentyCharacters) {
+TEST(ChallengeMessages, BreakLinesAtTheFirstSpaceAfterTwentyCharacters) {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(cutMessageLines("Success!\n-\n1234567890123456789 x 12345678901234567890 y"),
               (Lines{"Success!", "-", "1234567890123456789 x", "12345678901234567890", "y"}));
@@ -139,7 +139,7 @@ TEST_F(ChallengeModeTest, PassingLevelOneThenFailingLevelTwoKeepsLevelOnesPoints
     EXPECT_EQ(challenge.getTotalScore(), 29) << "no bonus for level 1";
 }
 
-TEST_F(ChallengeModeTest, APracticeRunPassesAllTwentyLevelsWithTheirBonusesAndEndsWithNothing) {
+TEST_F(ChallengeModeTest, APracticeRunPassesEveryLevelButScoresNothing) {
     IN_A_PROCESS_OF_ITS_OWN(); // the joystick is opened once per process
     fake::setJoysticks({"Pad"});
     fake::holdButton(4, true);

@@ -79,7 +79,7 @@ TEST_F(GameSessionTest, FourPlayersPlayTwoRoundsOverTheSlidingPicture) {
     EXPECT_EQ(session.run(4, 1, 1, nullptr, 0, 0), 1);
 }
 
-TEST_F(GameSessionTest, OnePlayerPlaysAfterARandomPauseAndSeesTheTotalsOnlyAfterTwoRounds) {
+TEST_F(GameSessionTest, OnePlayerSeesTheTotalsOnlyAfterTwoRounds) {
     fake::script().randoms = {777}; // the pause: 500 + 777 ms; then the target's place
     GameSession session;
     GameScript clickInThePause(nullptr,

@@ -3,7 +3,7 @@
 
 using TargetFieldTest = ScreenTest;
 
-TEST_F(TargetFieldTest, ArePlacedByRandAtLeast80ApartAndShownAtTheFlooredSizeOfTheirGrowth) {
+TEST_F(TargetFieldTest, TargetsArePlacedAtLeast80ApartAndGrowInWholePixels) {
     // A 60-pixel target's centre: x = rand() % (cell width - 60) + 30, then y likewise. The
     // second target's first place is 79 from the first (|dx| + |dy|), its next one 80.
     fake::script().randoms = {100, 50, 100, 129, 100, 130};

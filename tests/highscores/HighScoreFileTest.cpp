@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(HighScoreFile, KeepsWhatAReaderOfThreeLineRecordsKeepsAndWritesItBack) {
+TEST(HighScoreFile, ReadsRecordsForgivinglyAndWritesThemBack) {
     struct File {
         const char* read;
         const char* kept; // written back

@@ -20,7 +20,7 @@ protected:
     ScratchFolder folder;
 };
 
-TEST_F(HighScoreTableTest, EntriesRankInTheMergeOrderAsResultsComeAndAsTheFileLoads) {
+TEST_F(HighScoreTableTest, EntriesRankInMergeOrder) {
     CapturedLog log;
     HighScoreTable table;
     EXPECT_EQ(log.errors(), "ERROR: can't load high scores!\n");

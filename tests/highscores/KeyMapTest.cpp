@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(KeyMapValueAt, ReadsFourBytesAtLineTimesPitchPlusFourTimesColumnAndNothingOutside) {
+TEST(KeyMap, ReadsTheValueUnderAPressInsideTheMapOnly) {
     // 2 x 2 pixels in rows padded to 12 bytes, and memory past the map.
     const Uint32 memory[] = {1, 2, 0xDEAD, 3, 4, 0xBEEF, 0xCAFE, 0xCAFE};
     const KeyMapView map{reinterpret_cast<const Uint8*>(memory), 2, 2, 12, 4};

@@ -8,7 +8,7 @@ using NameEntryTest = ScreenTest;
 // Four entries, each from the name the last returned (the game remembers it as
 // long as it runs): typed with detours on a keyboard drawn from the map, deleted
 // to nothing and ended by a quit request, typed on a map of our own, no map.
-TEST_F(NameEntryTest, TheNameIsTypedOnTheKeyboardAndShownAboveItInRed) {
+TEST_F(NameEntryTest, TheNameTypedIsShownAboveTheKeyboard) {
     IN_A_PROCESS_OF_ITS_OWN(); // and so the keyboard's picture is not loaded yet
     ScratchFolder folder;
     std::rename("images/keyboard.png", "images/hidden.png");

@@ -5,7 +5,7 @@
 #include "support/ScreenTest.h"
 
 // A failed start is reported and play goes on; it is opened once per process.
-TEST(Joystick, AfterAFailedStartOnlyTheFirstOfTwoIsOpenedAndDescribed) {
+TEST(Joystick, OnlyTheFirstOfTwoIsOpened) {
     IN_A_PROCESS_OF_ITS_OWN();
     fake::setJoysticks({"Pad One", "Pad Two"}, 10, 4);
     fake::fail(fake::JOYSTICK_START);
@@ -21,7 +21,7 @@ TEST(Joystick, AfterAFailedStartOnlyTheFirstOfTwoIsOpenedAndDescribed) {
 
 using WaitForPressTest = ScreenTest;
 
-TEST_F(WaitForPressTest, APressEndsItOnceHalfASecondHasPassedEvenWhenNapsOversleep) {
+TEST_F(WaitForPressTest, OnlyAPressAfterHalfASecondEndsIt) {
     // Naps of 50 ms, the last of the guard cut to end it at 499 ms; then 50 ms between looks.
     const std::vector<Uint32> naps{50, 50, 50, 50, 50, 50, 50, 50, 50, 49, 50};
     for (const SDL_Event& press : {fake::keyDown(), fake::mouseDown(9, 9), fake::quitRequest()}) {

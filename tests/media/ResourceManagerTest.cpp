@@ -9,7 +9,7 @@ static int heightAtSize(int size) {
     return height;
 }
 
-TEST(GameFonts, AreSmallAt18DefaultAt28AndBigAt32) {
+TEST(GameFonts, HaveTheirSizes) {
     IN_A_PROCESS_OF_ITS_OWN(); // the display opens once per process
     Application().init(320, 240, 16);
     struct Font {
@@ -24,7 +24,7 @@ TEST(GameFonts, AreSmallAt18DefaultAt28AndBigAt32) {
 
 using ResourceManagerTest = ScreenTest;
 
-TEST_F(ResourceManagerTest, KeepsImagesFontsAndSoundsByNameAndReportsMissingOnesEveryTime) {
+TEST_F(ResourceManagerTest, CachesByNameAndReportsEveryMissingFile) {
     ResourceManager& resources = ResourceManager::instance();
     EXPECT_EQ(TTF_FontHeight(resources.getFont("caption")), heightAtSize(14)) << "never loaded";
     ASSERT_TRUE(resources.loadFont("caption", DEFAULT_FONT_FILE, 40));

@@ -3,7 +3,7 @@
 
 using SpriteTest = ScreenTest;
 
-TEST_F(SpriteTest, MovesLinearlyTruncatingTowardZeroHitsOnePixelBeyondAndBlitClipsItsRectangle) {
+TEST_F(SpriteTest, MovesInTruncatedStepsAndClipsToTheScreen) {
     Sprite sprite(nullptr);
     sprite.setPosition(10, 10);
     sprite.moveTo(0, 12, 3); // by 10 - 3.33 and 10 + 0.67 a millisecond, truncated
@@ -39,7 +39,7 @@ TEST_F(SpriteTest, MovesLinearlyTruncatingTowardZeroHitsOnePixelBeyondAndBlitCli
     EXPECT_EQ(sprite.getRect().w, 2) << "clipped to the screen";
 }
 
-TEST_F(SpriteTest, ReadsPixelsOfOneToFourBytesLowestByteFirstAndScalesLetLaterPixelsWin) {
+TEST_F(SpriteTest, ReadsAndScalesPixels) {
     const Uint32 read[] = {0, 0x01, 0x0201, 0x030201, 0x04030201};
     for (int bytes = 1; bytes <= 4; ++bytes) {
         // Three pixels wide, so that lines of one and three bytes a pixel are padded.

@@ -47,7 +47,7 @@ static Chosen visit(PlaySetupScreen& setup, const std::vector<ScreenPoint>& clic
 
 using PlaySetupScreenTest = ScreenTest;
 
-TEST_F(PlaySetupScreenTest, FirstVisitShows2Players10RoundsAndNoneAndTheChoicesClampAndStay) {
+TEST_F(PlaySetupScreenTest, ChoicesStartAtTwoPlayersTenRoundsThenClampAndStay) {
     IN_A_PROCESS_OF_ITS_OWN(); // no picture cached yet, and the joystick opens once per process
     fake::setJoysticks({"Scripted pad"});
     {
