@@ -120,7 +120,8 @@ protected:
         if (addMoments)
             addMoments(script);
         challenge.run();
-        EXPECT_EQ(shown, expected.size());
+        EXPECT_EQ(shown, expected.size())
+            << "never shown: " << (shown < expected.size() ? expected[shown].text : "");
         return script.rounds();
     }
 };

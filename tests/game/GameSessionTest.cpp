@@ -7,9 +7,13 @@
 class GameSessionTest : public ScreenTest {
 protected:
     // A cell mostly of one shade, with a text centred across it a third or two thirds down.
-    static bool cellShows(SDL_Rect c, Uint8 shade, int thirds, const char* text, SDL_Color ink) {
-        return countPixels(c, shade, shade, shade) > c.w * c.h * 3 / 4 &&
-               showsCentredText("default", text, ink, c.x + c.w / 2, c.y + thirds * c.h / 3);
+    static ::testing::AssertionResult cellShows(SDL_Rect c, Uint8 shade, int thirds,
+                                                const char* text, SDL_Color ink) {
+        if (countPixels(c, shade, shade, shade) <= c.w * c.h * 3 / 4)
+            return ::testing::AssertionFailure() << "the cell is not of shade " << int(shade);
+        if (!showsCentredText("default", text, ink, c.x + c.w / 2, c.y + thirds * c.h / 3))
+            return ::testing::AssertionFailure() << "the cell does not show " << text;
+        return ::testing::AssertionSuccess();
     }
     static void press(ScreenPoint at) { fake::push(fake::mouseDown(at.x, at.y)); }
     static void release(ScreenPoint at) { fake::push(fake::mouseUp(at.x, at.y)); }
