@@ -49,8 +49,12 @@ TEST_F(ResourceManagerTest, CachesByNameAndReportsEveryMissingFile) {
     }
     EXPECT_FALSE(resources.loadFont("caption", "fonts/none.ttf", 10));
     EXPECT_EQ(TTF_FontHeight(resources.getFont("caption")), heightAtSize(40)) << "reloaded, kept";
-    EXPECT_EQ(log.errors(), expected + "ERROR: Can't load font from file 'fonts/none.ttf' - " +
-                                SDL_GetError() + "\n");
+    expected +=
+        "ERROR: Can't load font from file 'fonts/none.ttf' - " + std::string(SDL_GetError());
+    fake::fail(fake::CHANNELS_BUSY);
+    EXPECT_FALSE(resources.playSound("sounds/miss.wav", 1));
+    EXPECT_EQ(log.errors(), expected + "\nCannot play sound 'sounds/miss.wav' - " +
+                                "No free channels available\n");
 }
 
 // Axis-parallel lines take both ends, slanted ones stop one short, each point truncated whole.
