@@ -14,6 +14,13 @@ TEST(KeyMapValueAt, ReadsFourBytesAtLineTimesPitchPlusFourTimesColumnAndNothingO
         EXPECT_EQ(keyMapValueAt(map, p[0], p[1]), Uint32(p[2])) << p[0] << ", " << p[1];
 }
 
+TEST(KeyMapValueAt, LeavesOutTheBitsOfTheMapsAlphaChannel) {
+    const Uint32 memory[] = {0xFF000000, 0xFF410000};
+    const KeyMapView map{reinterpret_cast<const Uint8*>(memory), 2, 1, 8, 4, 0xFF000000};
+    EXPECT_EQ(keyMapValueAt(map, 0, 0), 0u) << "an opaque gap between the keys";
+    EXPECT_EQ(keyMapValueAt(map, 1, 0), 0x410000u);
+}
+
 using NameEntryTest = ScreenTest;
 
 // Four entries, each from the name the last returned (the game remembers it as
@@ -56,8 +63,8 @@ TEST_F(NameEntryTest, TheNameIsTypedOnTheKeyboardAndShownAboveItInRed) {
     EXPECT_EQ(fake::delays(), std::vector<Uint32>(14, 20u)) << "a 20 ms nap before each look";
 
     // The code is the lowest non-zero byte of the value under the press, which
-    // is measured from the keyboard's corner; all ones ends like a quit request.
-    Uint32 values[] = {65, 65 << 16, 8, 127, 31, 0x4200FF00, 0x20000000, 0xFFFFFFFF};
+    // is measured from the keyboard's corner; the map's alpha is no part of it.
+    Uint32 values[] = {65, 65 << 16, 8, 127, 31, 0x4200FF00, 0x20000000, 0xFF00000D};
     SurfacePtr map(
         SDL_CreateRGBSurfaceFrom(values, 8, 1, 32, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));
     SDL_SaveBMP(map.get(), "images/keyboardmap.bmp");
@@ -65,10 +72,10 @@ TEST_F(NameEntryTest, TheNameIsTypedOnTheKeyboardAndShownAboveItInRed) {
                               {6, 0}, {8, 0}, {0, -1}, {0, 1}, {7, 0}};
     for (const auto& p : presses)
         fake::click(KEYBOARD_LEFT + p[0], KEYBOARD_TOP + p[1]);
-    EXPECT_EQ(table.enterName(), "AA\xFF ");
+    EXPECT_EQ(table.enterName(), "AA\xFF");
     std::remove("images/keyboardmap.bmp");
     CapturedLog log;
-    EXPECT_EQ(HighScoreTable().enterName(), "AA\xFF ");
+    EXPECT_EQ(HighScoreTable().enterName(), "AA\xFF");
     EXPECT_EQ(log.errors().rfind("ERROR: can't load image 'images/keyboardmap.bmp' - ", 0), 0u);
     EXPECT_EQ(fake::flips(), 27) << "the click left after the quit, and once without a key map";
 }
