@@ -1,0 +1,71 @@
+// Made ready before the game starts (WebPlatform.cpp): the game's font, and
+// high.dat in the browser's storage.
+
+// Every surface is a canvas, read back whenever the game locks it or blits
+// onto it: canvases kept in memory make that cheap.
+var getContext = HTMLCanvasElement.prototype.getContext;
+HTMLCanvasElement.prototype.getContext = function(type, options) {
+  if (type == '2d') options = Object.assign({ willReadFrequently: true }, options);
+  return getContext.call(this, type, options);
+};
+
+// The game's font becomes a web font under the name the game opens it by;
+// the canvas then draws every text in it.
+async function registerGameFont() {
+  var face = new FontFace('fonts/artbrush.ttf', FS.readFile('/fonts/artbrush.ttf'));
+  document.fonts.add(await face.load());
+}
+
+// high.dat is kept in a folder stored in IndexedDB: copied from there to the
+// game's folder before the game starts, and back after every file the game
+// closes after writing it (the game rewrites high.dat whole, through a new file
+// renamed over it, after each admitted result). Without storage, or with
+// damaged storage, the game finds no high.dat, or what could be read of it, and
+// reports and falls back as it does natively.
+var GAME_FILE = '/high.dat', SAVED_FILE = '/save/high.dat';
+var storage = { busy: false, again: false };
+
+function syncStorage(populate) {
+  return new Promise(function(done) {
+    FS.syncfs(populate, function(error) {
+      if (error) err('The browser\'s storage failed: ' + (error.message || error));
+      done();
+    });
+  });
+}
+
+function copyFile(from, to) {
+  try {
+    FS.writeFile(to, FS.readFile(from));
+  } catch (error) {
+    // Nothing to copy yet.
+  }
+}
+
+async function writeBackStorage() {
+  if (storage.busy) return void (storage.again = true);
+  storage.busy = true;
+  do {
+    storage.again = false;
+    copyFile(GAME_FILE, SAVED_FILE);
+    await syncStorage(false);
+  } while (storage.again);
+  storage.busy = false;
+}
+
+async function openStorage() {
+  FS.mkdir('/save');
+  FS.mount(IDBFS, {}, '/save');
+  await syncStorage(true);
+  copyFile(SAVED_FILE, GAME_FILE);
+  var close = FS.close;
+  FS.close = function(stream) {
+    close(stream);
+    // Once the game's current step is over: a rename may finish the save.
+    if (stream.path.startsWith(GAME_FILE) && (stream.flags & 3)) setTimeout(writeBackStorage);
+  };
+}
+
+Module.prepareStart = function() {
+  return Promise.all([registerGameFont(), openStorage()]);
+};
