@@ -174,11 +174,15 @@ try {
     await picture('list');
     await until('the main menu', menuAtRest, ASIDE);
   };
-  const stored = () => page.evaluate(() => new Promise((done) => { // high.dat in IndexedDB
-    indexedDB.open('/save').onsuccess = (opened) => opened.target.result
-      .transaction('FILE_DATA').objectStore('FILE_DATA').get('/save/high.dat').onsuccess =
-      (got) => done(got.target.result && String.fromCharCode(...got.target.result.contents));
-  }));
+  // high.dat as stored in IndexedDB; damaged, an entry that is no file.
+  const stored = (damage) => page.evaluate((damage) => new Promise((done) => {
+    indexedDB.open('/save').onsuccess = (opened) => {
+      const files = opened.target.result.transaction('FILE_DATA', 'readwrite')
+        .objectStore('FILE_DATA'), name = '/save/high.dat';
+      const asked = damage ? files.put({ timestamp: new Date() }, name) : files.get(name);
+      asked.onsuccess = () => done(String.fromCharCode(...asked.result?.contents ?? []));
+    };
+  }), damage);
 
   fs.mkdirSync(artifacts, { recursive: true });
   await load(() => page.goto(origin));
@@ -231,6 +235,7 @@ try {
   await until('the main menu after a reload', menuAtRest);
   await highScores();
   await choose('exit');
+  await stored(true); // the new start finds the storage damaged
   await load(() => Promise.all([page.waitForEvent('load'),
     page.getByText('Start again').click({ timeout: 25000 })]));
   await until('the main menu of a new start', menuAtRest);
@@ -238,8 +243,10 @@ try {
   const start = '=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\n';
   require(new RegExp(`^${start}ERROR: can't load high scores!\n(ERROR: Can't render text!\n)+$`)
     .test(loads[0].errors), "the first start's errors are not a missing high.dat's");
-  require(loads.length === 3 && loads[1].errors === start + '\n' && loads[2].errors === start,
-    'a start with high.dat stored reported more than the banner, or Exit more than a line end');
+  require(loads.length === 3 && loads[1].errors === start + '\n', 'a start with high.dat ' +
+    'stored reported more than the banner, or Exit more than a line end');
+  require(loads[2].errors === "The browser's storage failed: node type not supported\n" + start +
+    "ERROR: can't load high scores!\n", 'damaged storage is not reported as a missing high.dat');
   require(/^Joysticks found: 0$/m.test(loads[0].output), 'pads that are not there');
   require(fetched.has('/icon.png'), 'no icon');
   require(!problems.length, problems.join('\n'));
