@@ -22,9 +22,9 @@ mergeInto(LibraryManager.library, {
   },
 
   // Text is drawn by the canvas in the web font registered under the file's
-  // name (prelude.js), in a picture as high as SDL_ttf makes it: ascent plus
-  // descent plus one, the baseline at the ascent. Empty text renders nothing,
-  // as with SDL_ttf.
+  // name (prelude.js), in a picture sized as SDL_ttf sizes it: the font's
+  // ascender and descender in pixels, each rounded up, and one more row; the
+  // baseline at the ascent. Empty text renders nothing, as with SDL_ttf.
   TTF_RenderText_Solid: function(font, text, color) {
     var fontData = SDL.fonts[font];
     text = UTF8ToString(text);
@@ -32,8 +32,8 @@ mergeInto(LibraryManager.library, {
     var context = SDL.ttfContext;
     context.font = SDL.makeFontString(fontData.size, fontData.name);
     var metrics = context.measureText(text);
-    var ascent = Math.ceil(metrics.fontBoundingBoxAscent);
-    var height = ascent + Math.ceil(metrics.fontBoundingBoxDescent) + 1;
+    var ascent = Math.ceil(fontData.size * Module.fontMetrics.ascender);
+    var height = ascent - Math.ceil(fontData.size * Module.fontMetrics.descender) + 1;
     var width = Math.ceil(Math.max(metrics.width, metrics.actualBoundingBoxRight));
     var surf = SDL.makeSurface(width, height, 0, false, 'text:' + text);
     var canvas = SDL.surfaces[surf].ctx;

@@ -10,10 +10,20 @@ HTMLCanvasElement.prototype.getContext = function(type, options) {
 };
 
 // The game's font becomes a web font under the name the game opens it by;
-// the canvas then draws every text in it.
+// the canvas then draws every text in it. Its ascender and descender in ems
+// (from its hhea and head tables) size the text's pictures as SDL_ttf does.
 async function registerGameFont() {
-  var face = new FontFace('fonts/artbrush.ttf', FS.readFile('/fonts/artbrush.ttf'));
-  document.fonts.add(await face.load());
+  var bytes = FS.readFile('/fonts/artbrush.ttf');
+  var font = new DataView(bytes.buffer, bytes.byteOffset), tables = {};
+  for (var i = 0; i < font.getUint16(4); i++) {
+    var entry = 12 + 16 * i;
+    tables[String.fromCharCode.apply(null, bytes.subarray(entry, entry + 4))] =
+      font.getUint32(entry + 8);
+  }
+  var em = font.getUint16(tables.head + 18);
+  Module.fontMetrics = { ascender: font.getInt16(tables.hhea + 4) / em,
+                         descender: font.getInt16(tables.hhea + 6) / em };
+  document.fonts.add(await new FontFace('fonts/artbrush.ttf', bytes).load());
 }
 
 // high.dat is kept in a folder stored in IndexedDB: copied from there to the

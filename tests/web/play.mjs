@@ -12,8 +12,7 @@ import zlib from 'node:zlib';
 
 const [site, nativeFrames, artifacts] = process.argv.slice(2);
 const ASIDE = [0, 191]; // no target, key or flying button is ever there: a press ends a wait
-const white = (c) => Math.min(...c) >= 200;
-const red = (c) => c[0] >= 60 && c[0] - Math.max(c[1], c[2]) >= 50;
+const white = (c) => Math.min(...c) >= 200, red = (c) => c[0] - Math.max(c[1], c[2]) >= 50;
 const lit = (shot, rect) => shot.points(rect, (c) => Math.max(...c) > 24).length;
 const MENU_BUTTONS = { // resting on the middles of the screen's quarters, 112 x 84 each
   play: [[80, 60], (c) => c[1] > Math.max(c[0], c[2]) + 30],
@@ -23,9 +22,7 @@ const MENU_BUTTONS = { // resting on the middles of the screen's quarters, 112 x
 };
 let lastSeen = ''; // what a check saw last, for the report when it never passes
 
-function require(condition, message) {
-  if (!condition) throw new Error(message);
-}
+const require = (condition, message) => { if (!condition) throw new Error(message); };
 
 class Shot { // the game's 320 x 240 picture, three bytes a pixel
   constructor(rgb) { this.rgb = rgb; }
