@@ -245,7 +245,7 @@ try {
   require(loads[2].errors === "The browser's storage failed: node type not supported\n" + start +
     "ERROR: can't load high scores!\n", 'damaged storage is not reported as a missing high.dat');
   require(/^Joysticks found: 0$/m.test(loads[0].output), 'pads that are not there');
-  require(fetched.has('/icon.png'), 'no icon');
+  require(fetched.has('/icon.png') && await page.title() === 'Brenvik by Tolvane', 'icon, title');
   require(!problems.length, problems.join('\n'));
 
   const intervals = round.slice(1).map((t, i) => t - round[i]).sort((a, b) => a - b);
