@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
-TEST(HighScoreFile, KeepsWhatAReaderOfThreeLineRecordsKeepsAndWritesItBack) {
-    const std::pair<const char*, const char*> cases[] = {
+TEST(HighScoreFile, ReadsRecordsForgivinglyAndWritesThemBack) {
+    struct File {
+        const char* read;
+        const char* kept; // written back
+    };
+    const File files[] = {
         {"", ""},
         {"3\n57\nann\n-2\n-40\nbob\tthe great \n", "3\n57\nann\n-2\n-40\nbob\tthe great \n"},
         {"5\n50\nann\n\n4\n40\nbob\n",
@@ -19,7 +23,7 @@ TEST(HighScoreFile, KeepsWhatAReaderOfThreeLineRecordsKeepsAndWritesItBack) {
         {"2147483648\n-2147483649\nx\n99999999999999999999\n-2147483648\ny\n",
          "2147483647\n-2147483648\nx\n2147483647\n-2147483648\ny\n"},
     };
-    for (const auto& [file, kept] : cases)
-        EXPECT_EQ(formatHighScores(readHighScores(file)), kept) << file;
+    for (const File& file : files)
+        EXPECT_EQ(formatHighScores(readHighScores(file.read)), file.kept) << file.read;
     EXPECT_EQ(formatHighScores({{"two\nli\rnes", -40, -2}}), "-2\n-40\ntwo li nes\n");
 }

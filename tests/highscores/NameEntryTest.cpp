@@ -1,33 +1,15 @@
-// Typing a name on the on-screen keyboard: where a press reads the key map,
-// what each code does, and the name shown in red above the keyboard.
+// Typing a name on the on-screen keyboard: what each key's code does, and the
+// name shown in red above the keyboard.
 #include "highscores/HighScoreTable.h"
-#include "highscores/KeyMap.h"
 #include "support/ScreenTest.h"
-
-TEST(KeyMapValueAt, ReadsFourBytesAtLineTimesPitchPlusFourTimesColumnAndNothingOutside) {
-    // 2 x 2 pixels in rows padded to 12 bytes, and memory past the map.
-    const Uint32 memory[] = {1, 2, 0xDEAD, 3, 4, 0xBEEF, 0xCAFE, 0xCAFE};
-    const KeyMapView map{reinterpret_cast<const Uint8*>(memory), 2, 2, 12, 4};
-    const int points[][3] = {{0, 0, 1}, {1, 0, 2},  {0, 1, 3}, {1, 1, 4},
-                             {2, 0, 0}, {-1, 0, 0}, {0, 2, 0}, {0, -1, 0}};
-    for (const auto& p : points)
-        EXPECT_EQ(keyMapValueAt(map, p[0], p[1]), Uint32(p[2])) << p[0] << ", " << p[1];
-}
-
-TEST(KeyMapValueAt, LeavesOutTheBitsOfTheMapsAlphaChannel) {
-    const Uint32 memory[] = {0xFF000000, 0xFF410000};
-    const KeyMapView map{reinterpret_cast<const Uint8*>(memory), 2, 1, 8, 4, 0xFF000000};
-    EXPECT_EQ(keyMapValueAt(map, 0, 0), 0u) << "an opaque gap between the keys";
-    EXPECT_EQ(keyMapValueAt(map, 1, 0), 0x410000u);
-}
 
 using NameEntryTest = ScreenTest;
 
 // Four entries, each from the name the last returned (the game remembers it as
 // long as it runs): typed with detours on a keyboard drawn from the map, deleted
 // to nothing and ended by a quit request, typed on a map of our own, no map.
-TEST_F(NameEntryTest, TheNameIsTypedOnTheKeyboardAndShownAboveItInRed) {
-    REQUIRE_FRESH_PROCESS(); // and so the keyboard's picture is not loaded yet
+TEST_F(NameEntryTest, TheNameTypedIsShownAboveTheKeyboard) {
+    IN_A_PROCESS_OF_ITS_OWN(); // and so the keyboard's picture is not loaded yet
     ScratchFolder folder;
     std::rename("images/keyboard.png", "images/hidden.png");
     writeFile("high.dat", "");
@@ -35,11 +17,13 @@ TEST_F(NameEntryTest, TheNameIsTypedOnTheKeyboardAndShownAboveItInRed) {
     const char* shown[] = {"",     "B",   "BR", "BRE", "BREN", "BRE", "BREV",
                            "BREV", "BRE", "BR", "B",   "",     "",    "A"};
     fake::onFrame([&](int frame) {
-        const ScreenPoint a = keyCentre('A'), end = keyCentre(13); // light caps without the picture
-        EXPECT_TRUE(frame > 7 ? pictureAt("images/keyboard.png", KEYBOARD_LEFT, KEYBOARD_TOP)
-                              : pixelIs(a.x - 12, a.y - 8, 210, 210, 214) &&
-                                    pixelIs(end.x - 12, end.y - 8, 210, 210, 214))
-            << frame;
+        if (frame > 7) {
+            EXPECT_TRUE(pictureAt("images/keyboard.png", KEYBOARD_LEFT, KEYBOARD_TOP)) << frame;
+        } else { // light caps drawn without the picture
+            const ScreenPoint a = keyCentre('A'), end = keyCentre(13);
+            EXPECT_TRUE(pixelIs(a.x - 12, a.y - 8, 210, 210, 214)) << "A in frame " << frame;
+            EXPECT_TRUE(pixelIs(end.x - 12, end.y - 8, 210, 210, 214)) << "END in frame " << frame;
+        }
         if (frame > 14)
             return; // the key map is then one of our own
         const char* name = shown[frame - 1];
@@ -68,10 +52,18 @@ TEST_F(NameEntryTest, TheNameIsTypedOnTheKeyboardAndShownAboveItInRed) {
     SurfacePtr map(
         SDL_CreateRGBSurfaceFrom(values, 8, 1, 32, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));
     SDL_SaveBMP(map.get(), "images/keyboardmap.bmp");
-    const int presses[][2] = {{0, 0}, {1, 0}, {2, 0},  {3, 0}, {4, 0}, {5, 0},
-                              {6, 0}, {8, 0}, {0, -1}, {0, 1}, {7, 0}};
-    for (const auto& p : presses)
-        fake::click(KEYBOARD_LEFT + p[0], KEYBOARD_TOP + p[1]);
+    for (const ScreenPoint p : {ScreenPoint{0, 0},
+                                {1, 0},
+                                {2, 0},
+                                {3, 0},
+                                {4, 0},
+                                {5, 0},
+                                {6, 0},
+                                {8, 0},
+                                {0, -1},
+                                {0, 1},
+                                {7, 0}})
+        fake::click(KEYBOARD_LEFT + p.x, KEYBOARD_TOP + p.y);
     EXPECT_EQ(table.enterName(), "AA\xFF");
     std::remove("images/keyboardmap.bmp");
     CapturedLog log;

@@ -9,17 +9,22 @@ static int heightAtSize(int size) {
     return height;
 }
 
-TEST(GameFonts, AreSmallAt18DefaultAt28AndBigAt32) {
-    REQUIRE_FRESH_PROCESS(); // the display opens once per process
+TEST(GameFonts, HaveTheirSizes) {
+    IN_A_PROCESS_OF_ITS_OWN(); // the display opens once per process
     Application().init(320, 240, 16);
-    const std::pair<const char*, int> fonts[] = {{"small", 18}, {"default", 28}, {"big", 32}};
-    for (const auto& [name, size] : fonts)
-        EXPECT_EQ(TTF_FontHeight(ResourceManager::instance().getFont(name)), heightAtSize(size));
+    struct Font {
+        const char* name;
+        int size;
+    };
+    for (const Font& font : {Font{"small", 18}, {"default", 28}, {"big", 32}})
+        EXPECT_EQ(TTF_FontHeight(ResourceManager::instance().getFont(font.name)),
+                  heightAtSize(font.size))
+            << font.name;
 }
 
 using ResourceManagerTest = ScreenTest;
 
-TEST_F(ResourceManagerTest, KeepsImagesFontsAndSoundsByNameAndReportsMissingOnesEveryTime) {
+TEST_F(ResourceManagerTest, CachesByNameAndReportsEveryMissingFile) {
     ResourceManager& resources = ResourceManager::instance();
     EXPECT_EQ(TTF_FontHeight(resources.getFont("caption")), heightAtSize(14)) << "never loaded";
     ASSERT_TRUE(resources.loadFont("caption", DEFAULT_FONT_FILE, 40));
@@ -44,25 +49,53 @@ TEST_F(ResourceManagerTest, KeepsImagesFontsAndSoundsByNameAndReportsMissingOnes
     }
     EXPECT_FALSE(resources.loadFont("caption", "fonts/none.ttf", 10));
     EXPECT_EQ(TTF_FontHeight(resources.getFont("caption")), heightAtSize(40)) << "reloaded, kept";
-    EXPECT_EQ(log.errors(), expected + "ERROR: Can't load font from file 'fonts/none.ttf' - " +
-                                SDL_GetError() + "\n");
+    expected +=
+        "ERROR: Can't load font from file 'fonts/none.ttf' - " + std::string(SDL_GetError());
+    fake::fail(fake::CHANNELS_BUSY);
+    EXPECT_FALSE(resources.playSound("sounds/miss.wav", 1));
+    EXPECT_EQ(log.errors(), expected + "\nCannot play sound 'sounds/miss.wav' - " +
+                                "No free channels available\n");
 }
 
 // Axis-parallel lines take both ends, slanted ones stop one short, each point truncated whole.
 TEST_F(ResourceManagerTest, DrawLinePlotsExactlyThesePixels) {
-    const std::tuple<int, int, int, int, const char*> lines[] = {
-        {5, 2, 2, 2, "2,2 3,2 4,2 5,2"}, {1, 3, 1, 1, "1,1 1,2 1,3"}, {4, 4, 4, 4, "4,4"},
-        {0, 0, 3, 1, "0,0 1,0 2,0"},     {3, 1, 0, 0, "1,0 2,0 3,1"}, {0, 3, 3, 2, "1,2 2,2 0,3"},
-        {3, 0, 0, 1, "1,0 2,0 3,0"},     {0, 0, 1, 3, "0,0 0,1 0,2"}, {1, 3, 0, 0, "0,1 0,2 1,3"},
-        {3, 0, 2, 3, "3,0 2,1 2,2"},     {2, 3, 3, 0, "2,1 2,2 2,3"}, {0, 0, 3, 3, "0,0 1,1 2,2"},
-        {-2, 5, 1, 5, "0,5 1,5"},        {6, 6, 9, 6, "6,6 7,6"},     {1, -2, 1, 1, "1,0 1,1"}};
-    for (const auto& [x1, y1, x2, y2, expected] : lines) {
+    using Pixels = std::set<std::pair<int, int>>;
+    struct Line {
+        int x1, y1, x2, y2;
+        Pixels plotted;
+    };
+    const Line lines[] = {
+        {5, 2, 2, 2, {{2, 2}, {3, 2}, {4, 2}, {5, 2}}},
+        {1, 3, 1, 1, {{1, 1}, {1, 2}, {1, 3}}},
+        {4, 4, 4, 4, {{4, 4}}},
+        {0, 0, 3, 1, {{0, 0}, {1, 0}, {2, 0}}},
+        {3, 1, 0, 0, {{1, 0}, {2, 0}, {3, 1}}},
+        {0, 3, 3, 2, {{1, 2}, {2, 2}, {0, 3}}},
+        {3, 0, 0, 1, {{1, 0}, {2, 0}, {3, 0}}},
+        {0, 0, 1, 3, {{0, 0}, {0, 1}, {0, 2}}},
+        {1, 3, 0, 0, {{0, 1}, {0, 2}, {1, 3}}},
+        {3, 0, 2, 3, {{3, 0}, {2, 1}, {2, 2}}},
+        {2, 3, 3, 0, {{2, 1}, {2, 2}, {2, 3}}},
+        {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
+        {-2, 5, 1, 5, {{0, 5}, {1, 5}}}, // clipped to the surface
+        {6, 6, 9, 6, {{6, 6}, {7, 6}}},
+        {1, -2, 1, 1, {{1, 0}, {1, 1}}},
+    };
+    for (const Line& line : lines) {
         SurfacePtr canvas = filledSurface(8, 8, 0);
-        ResourceManager::instance().drawLine(x1, y1, x2, y2, 0xFFFFFFFF, canvas.get());
-        std::string plotted;
+        ResourceManager::instance().drawLine(line.x1, line.y1, line.x2, line.y2, 0xFFFFFFFF,
+                                             canvas.get());
+        Pixels plotted;
         for (int i = 0; i < 64; ++i)
             if (Sprite::getPixel(canvas.get(), i % 8, i / 8) != 0)
-                plotted += std::to_string(i % 8) + "," + std::to_string(i / 8) + " ";
-        EXPECT_EQ(plotted, expected + std::string(" ")) << x1 << "," << y1 << " to " << x2;
+                plotted.insert({i % 8, i / 8});
+        EXPECT_EQ(plotted, line.plotted)
+            << "(" << line.x1 << ", " << line.y1 << ") to (" << line.x2 << ", " << line.y2 << ")";
     }
+    // Each product rounded before the sum, as every processor does it unless a compiler
+    // fuses the two into one multiply-add: that would put this point at (145, 59).
+    SurfacePtr screen = filledSurface(320, 240, 0);
+    ResourceManager::instance().drawLine(319, 132, 0, 0, 0xFFFFFFFF, screen.get());
+    EXPECT_NE(Sprite::getPixel(screen.get(), 145, 60), 0u);
+    EXPECT_EQ(Sprite::getPixel(screen.get(), 145, 59), 0u);
 }

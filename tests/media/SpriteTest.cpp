@@ -8,16 +8,15 @@
 
 using SpriteTest = ScreenTest;
 
-TEST_F(SpriteTest, MovesLinearlyTruncatingTowardZeroHitsOnePixelBeyondAndBlitClipsItsRectangle) {
+TEST_F(SpriteTest, MovesInTruncatedStepsAndClipsToTheScreen) {
     Sprite sprite(nullptr);
     sprite.setPosition(10, 10);
     sprite.moveTo(0, 12, 3); // by 10 - 3.33 and 10 + 0.67 a millisecond, truncated
-    const int along[][2] = {{7, 10}, {4, 11}, {0, 12}};
-    for (const auto& at : along) {
+    for (const ScreenPoint at : {ScreenPoint{7, 10}, {4, 11}, {0, 12}}) {
         fake::advance(1);
-        sprite.update();                  // moves, draws and clears the dirty mark
-        sprite.setPosition(at[0], at[1]); // where it is: changes nothing
-        EXPECT_FALSE(sprite.isDirty()) << "not at " << at[0] << "," << at[1];
+        sprite.update();                // moves, draws and clears the dirty mark
+        sprite.setPosition(at.x, at.y); // where it is: changes nothing
+        EXPECT_FALSE(sprite.isDirty()) << "not at " << at.x << "," << at.y;
     }
     EXPECT_FALSE(sprite.isMoving());
     sprite.moveTo(40, 40, 0);
@@ -26,19 +25,26 @@ TEST_F(SpriteTest, MovesLinearlyTruncatingTowardZeroHitsOnePixelBeyondAndBlitCli
     EXPECT_EQ(sprite.getRect().x, 0) << "a movement in no time never moves";
     sprite.moveTo(40, 40, 10);
     sprite.setPosition(0, 5);
-    EXPECT_TRUE(!sprite.isMoving() && sprite.isDirty()) << "another place stops the movement";
+    EXPECT_FALSE(sprite.isMoving()) << "another place stops the movement";
+    EXPECT_TRUE(sprite.isDirty());
 
     SurfacePtr picture = filledSurface(10, 10, 0xFF0000);
     sprite.setSurface(picture.get());
     sprite.setPosition(5, 5);
-    EXPECT_TRUE(sprite.contains(5, 5) && sprite.contains(15, 15));
-    EXPECT_FALSE(sprite.contains(16, 15) || sprite.contains(15, 16) || sprite.contains(4, 5));
+    struct Shot {
+        int x, y;
+        bool hits;
+    };
+    for (const Shot& shot :
+         {Shot{5, 5, true}, {15, 15, true}, {16, 15, false}, {15, 16, false}, {4, 5, false}})
+        EXPECT_EQ(sprite.contains(shot.x, shot.y), shot.hits) << shot.x << ", " << shot.y;
     sprite.setPosition(-8, 100);
     sprite.blit();
-    EXPECT_TRUE(sprite.getRect().x == 0 && sprite.getRect().w == 2);
+    EXPECT_EQ(sprite.getRect().x, 0) << "clipped to the screen";
+    EXPECT_EQ(sprite.getRect().w, 2) << "clipped to the screen";
 }
 
-TEST_F(SpriteTest, ReadsPixelsOfOneToFourBytesLowestByteFirstAndScalesLetLaterPixelsWin) {
+TEST_F(SpriteTest, ReadsAndScalesPixels) {
     const Uint32 read[] = {0, 0x01, 0x0201, 0x030201, 0x04030201};
     for (int bytes = 1; bytes <= 4; ++bytes) {
         // Three pixels wide, so that lines of one and three bytes a pixel are padded.

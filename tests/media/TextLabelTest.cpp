@@ -3,7 +3,7 @@
 
 using TextLabelTest = ScreenTest;
 
-TEST_F(TextLabelTest, CentresItsTextRendersOnlyAfterASetterAndReportsWhatItCannotRender) {
+TEST_F(TextLabelTest, RendersItsCentredTextWhenAsked) {
     TextLabel label(100, 100, "images/playbutton.png"); // 112 x 84, centred on (156, 142)
     label.setFont("lazy");
     ResourceManager::instance().loadFont("lazy", DEFAULT_FONT_FILE, 16);

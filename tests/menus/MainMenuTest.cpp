@@ -4,7 +4,7 @@
 
 using MainMenuTest = ScreenTest;
 
-TEST_F(MainMenuTest, ButtonsFlyInFromTheCornersAtEveryVisitAndAPressAndReleaseOnOneChoosesIt) {
+TEST_F(MainMenuTest, ButtonsFlyInThenAPressWithItsReleaseChoosesOne) {
     // 112 x 84 each, centred on its quarter, from beyond the next corner clockwise: (320, -84)...
     const struct {
         const char* picture;

@@ -38,6 +38,18 @@ int __real_SDL_InitSubSystem(Uint32 flags);
 SDL_Surface* __real_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags);
 int __real_Mix_OpenAudio(int frequency, Uint16 format, int channels, int chunksize);
 int __real_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks);
+int __real_TTF_Init(void);
+SDL_Rect** __real_SDL_ListModes(SDL_PixelFormat* format, Uint32 flags);
+int __real_rand(void);
+
+int __wrap_rand(void) {
+    std::deque<int>& randoms = script().randoms;
+    if (randoms.empty())
+        return __real_rand();
+    const int value = randoms.front();
+    randoms.pop_front();
+    return value;
+}
 
 Uint32 __wrap_SDL_GetTicks(void) {
     return script().clock;
@@ -100,15 +112,31 @@ SDL_Surface* __wrap_SDL_SetVideoMode(int width, int height, int bpp, Uint32 flag
     return failing(fake::VIDEO_MODE) ? nullptr : __real_SDL_SetVideoMode(width, height, bpp, flags);
 }
 
+int __wrap_TTF_Init(void) {
+    return failing(fake::FONT_START) ? -1 : __real_TTF_Init();
+}
+
+SDL_Rect** __wrap_SDL_ListModes(SDL_PixelFormat* format, Uint32 flags) {
+    return failing(fake::NO_VIDEO_MODES) ? nullptr : __real_SDL_ListModes(format, flags);
+}
+
 int __wrap_Mix_OpenAudio(int frequency, Uint16 format, int channels, int chunksize) {
+    script().mixer = {frequency, format, channels, chunksize};
     return failing(fake::MIXER_START)
                ? -1
                : __real_Mix_OpenAudio(frequency, format, channels, chunksize);
 }
 
+// Sounds are counted, not played: scripted time would outrun the mixer's
+// channels, which play in real time. Without a mixer, the mixer answers.
 int __wrap_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks) {
     script().played.push_back(chunk);
-    return __real_Mix_PlayChannelTimed(channel, chunk, loops, ticks);
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr) == 0)
+        return __real_Mix_PlayChannelTimed(channel, chunk, loops, ticks);
+    if (!failing(fake::CHANNELS_BUSY))
+        return 0;
+    Mix_SetError("No free channels available");
+    return -1;
 }
 
 // The scripted joysticks: only the first one opens.

@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <set>
@@ -16,7 +17,22 @@
 
 // Everything is static: there is one script for the process.
 struct fake {
-    enum Failure { SDL_START, AUDIO_START, JOYSTICK_START, VIDEO_MODE, MIXER_START };
+    enum Failure {
+        SDL_START,
+        AUDIO_START,
+        FONT_START,
+        JOYSTICK_START,
+        VIDEO_MODE,
+        NO_VIDEO_MODES,
+        MIXER_START,
+        CHANNELS_BUSY
+    };
+    struct MixerSettings {
+        int frequency = 0;
+        Uint16 format = 0;
+        int channels = 0;
+        int chunkSize = 0;
+    };
 
     struct Script {
         // SDL_Delay advances the clock; each SDL_Flip by the frame step; an
@@ -30,6 +46,8 @@ struct fake {
         int flips = 0;
         std::vector<Uint32> delays;     // every SDL_Delay, in order
         std::vector<Mix_Chunk*> played; // every chunk played, in order
+        MixerSettings mixer;            // as the mixer was last opened
+        std::deque<int> randoms;        // what rand() answers next, then the C library
         std::vector<std::string> joysticks;
         int axes = 0;
         std::vector<bool> held;     // the first joystick's buttons

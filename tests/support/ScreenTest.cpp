@@ -5,6 +5,8 @@
 
 #include <SDL_ttf.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <fstream>
 
@@ -24,6 +26,31 @@ void ScreenTest::SetUp() {
         resources.loadFont("big", DEFAULT_FONT_FILE, 32);
     }
     SDL_FillRect(resources.getScreen(), nullptr, 0);
+}
+
+bool ranInAProcessOfItsOwn() {
+    const ::testing::UnitTest& tests = *::testing::UnitTest::GetInstance();
+    if (tests.test_to_run_count() == 1)
+        return false;
+    const std::string filter = std::string("--gtest_filter=") +
+                               tests.current_test_info()->test_suite_name() + "." +
+                               tests.current_test_info()->name();
+    char report[] = "/tmp/brenvik-test-report-XXXXXX"; // shown only when the test fails
+    const int reportFile = mkstemp(report);
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(reportFile, STDOUT_FILENO);
+        dup2(reportFile, STDERR_FILENO);
+        execl("/proc/self/exe", "brenvik_tests", filter.c_str(), nullptr);
+        _exit(127);
+    }
+    close(reportFile);
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0) << "in a process of its own:\n" << readFile(report);
+    std::remove(report);
+    return true;
 }
 
 void ScreenTest::TearDown() {

@@ -24,21 +24,40 @@ Timeline::Timeline() {
     });
 }
 
+Timeline::~Timeline() {
+    fake::onFrame(nullptr);
+    for (const auto& action : actions)
+        ADD_FAILURE() << "the screen ended before " << action.first << " ms";
+}
+
 GameScript::GameScript(Action onPlayFrame, Action onOtherFlip) : delaysSeen(fake::delays().size()) {
     fake::onFrame([this, onPlayFrame, onOtherFlip](int) {
         fake::pushAt(fake::now() + 600, fake::keyDown());
         const std::vector<Uint32>& delays = fake::delays();
         if (delays.size() > delaysSeen) {
             inRound = delays.back() >= 500 && delays.back() <= 1999;
-            round += inRound ? 1 : 0;
-            frame = 0;
+            roundsSeen += inRound ? 1 : 0;
+            framesSeen = 0;
         }
         delaysSeen = delays.size();
-        frame = inRound ? frame + 1 : 0;
+        framesSeen = inRound ? framesSeen + 1 : 0;
         const Action& action = inRound ? onPlayFrame : onOtherFlip;
         if (action)
-            action(round, frame);
+            action(roundsSeen, framesSeen);
+        const auto moment = moments.find({roundsSeen, framesSeen});
+        if (inRound && moment != moments.end()) {
+            const auto act = std::move(moment->second);
+            moments.erase(moment);
+            act();
+        }
     });
+}
+
+GameScript::~GameScript() {
+    fake::onFrame(nullptr);
+    for (const auto& moment : moments)
+        ADD_FAILURE() << "round " << moment.first.first << " ended before frame "
+                      << moment.first.second;
 }
 
 ScreenPoint keyCentre(int code) {

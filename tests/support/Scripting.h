@@ -14,11 +14,12 @@
 #include <string>
 
 // Actions run from the flips of a screen that runs its own loop, each once,
-// right after the first flip at or after its time.
+// right after the first flip at or after its time. An action whose time never
+// came fails the test.
 class Timeline {
 public:
     Timeline();
-    ~Timeline() { fake::onFrame(nullptr); }
+    ~Timeline();
     Timeline(const Timeline&) = delete;
     Timeline& operator=(const Timeline&) = delete;
     void at(Uint32 time, std::function<void()> action) { actions.emplace(time, std::move(action)); }
@@ -28,22 +29,29 @@ private:
 };
 
 // Plays through a game session: onPlayFrame(round, frame) after each frame of
-// play, onOtherFlip(round, 0) after every other flip. The rounds are told apart
-// by their pauses: the pause before a round is the only delay of 500 to 1999
-// ms and none happens between a round's frames. A key arrives 600 ms after
-// each flip, just past the half second in which presses are ignored, so every
-// wait for a press ends.
+// play, onOtherFlip(round, 0) after every other flip, and each action given
+// with at() once, after its frame. The rounds are told apart by their pauses:
+// the pause before a round is the only delay of 500 to 1999 ms and none
+// happens between a round's frames. A key arrives 600 ms after each flip, just
+// past the half second in which presses are ignored, so every wait for a press
+// ends. An action whose frame never came fails the test.
 class GameScript {
 public:
     using Action = std::function<void(int round, int frame)>;
-    explicit GameScript(Action onPlayFrame, Action onOtherFlip = nullptr);
-    ~GameScript() { fake::onFrame(nullptr); }
-    int rounds() const { return round; }
+    explicit GameScript(Action onPlayFrame = nullptr, Action onOtherFlip = nullptr);
+    ~GameScript();
+    GameScript(const GameScript&) = delete;
+    GameScript& operator=(const GameScript&) = delete;
+    void at(int round, int frame, std::function<void()> action) {
+        moments.emplace(std::pair{round, frame}, std::move(action));
+    }
+    int rounds() const { return roundsSeen; }
 
 private:
+    std::map<std::pair<int, int>, std::function<void()>> moments;
     std::size_t delaysSeen;
     bool inRound = false;
-    int round = 0, frame = 0;
+    int roundsSeen = 0, framesSeen = 0; // in this round
 };
 
 // The on-screen keyboard is centred on the bottom edge of the screen.

@@ -108,12 +108,24 @@ def play_launcher(scenario):
     os.symlink(launcher, os.path.join(path, "brenvik"))
     # An earlier installation's links, one of them broken, beside the player's
     # own sounds folder and high scores.
+    os.chmod(default, 0o750)
     os.symlink(earlier, os.path.join(default, "images"))
     os.symlink("/nonexistent/fonts", os.path.join(default, "fonts"))
     open(default + "/high.dat", "w").write("1\n42\nme\n")
 
+    # A game folder of another account, and one holding another account's high
+    # scores (handed over to "nobody"; only root may do that).
+    foreign, foreign_scores = scratch + "foreign", scratch + "foreign-scores"
+    os.makedirs(foreign + "/brenvik")
+    os.makedirs(foreign_scores + "/brenvik")
+    open(foreign_scores + "/brenvik/high.dat", "w").write("1\n42\nthem\n")
+    os.chown(foreign + "/brenvik", 65534, 65534)
+    os.chown(foreign_scores + "/brenvik/high.dat", 65534, 65534)
+
     player = {"PATH": os.environ["PATH"], "HOME": home}
     for env, command, status, out, err in (  # out begins the output; "" means none at all
+            ({**player, "XDG_DATA_HOME": foreign}, [launcher], 1, "", "does not belong to you"),
+            ({**player, "XDG_DATA_HOME": foreign_scores}, [launcher], 1, "", "not using it"),
             (player, [launcher], 0, default + "\n", ""),
             ({**player, "XDG_DATA_HOME": ""}, [launcher], 0, default + "\n", ""),
             ({**player, "XDG_DATA_HOME": "relative/data"}, [launcher], 0, default + "\n", ""),
@@ -127,6 +139,10 @@ def play_launcher(scenario):
         require(done.stdout.startswith(out) and (out or not done.stdout) and err in done.stderr,
                 "%r %r gave %r, %r" % ({**env, "PATH": "..."}, command, done.stdout, done.stderr))
     check_links(os.path.join(xdg, "brenvik"), data)
+    modes = [os.stat(folder).st_mode & 0o777 for folder in (xdg, xdg + "/brenvik", default)]
+    require(modes == [0o700, 0o700, 0o750], "made private, the player's own kept: %r" % modes)
+    require(os.listdir(foreign + "/brenvik") == [] and os.listdir(
+        foreign_scores + "/brenvik") == ["high.dat"], "the launcher changed a foreign folder")
     check_links(default, data, ("images", "fonts"))
     sounds = default + "/sounds"
     require(open(default + "/high.dat").read() == "1\n42\nme\n" and not os.path.islink(sounds)
