@@ -6,6 +6,10 @@
 #include <SDL.h>
 #include <emscripten.h>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 // The game's only cursor is a clear one, which hides the pointer.
 struct SDL_Cursor {
     int unused;
@@ -69,9 +73,19 @@ void SDL_UpdateRect(SDL_Surface*, Sint32, Sint32, Uint32, Uint32) {
     countPicture();
 }
 
+// Emscripten's C library declares it but has none. The browser's file system
+// reserves no room ahead: high.dat is saved without.
+int fallocate(int, int, off_t, off_t) {
+    errno = EOPNOTSUPP;
+    return -1;
+}
+
 } // extern "C"
 
 int main() {
+    // Emscripten starts with a umask that takes every permission from the files
+    // the game makes, high.dat among them; a login on Linux starts with this one.
+    umask(022);
     prepareStart();
     const int status = runBrenvik();
     tellGameEnded(status);
