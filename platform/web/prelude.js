@@ -46,9 +46,9 @@ function syncStorage(populate) {
 
 function copyFile(from, to) {
   try {
-    FS.writeFile(to, FS.readFile(from));
+    if (FS.analyzePath(from).exists) FS.writeFile(to, FS.readFile(from));
   } catch (error) {
-    // Nothing to copy yet.
+    err('high.dat could not be copied to ' + to + ': ' + (error.message || error));
   }
 }
 
