@@ -38,7 +38,7 @@ void showMessage(const char* text, int level) {
     TextLabel label(0, 0, "");
     label.setFont("default");
     SDL_Surface* screen = ResourceManager::instance().getScreen();
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
 
     if (level != 0) {
         char heading[32];

@@ -25,7 +25,7 @@ void drawInCell(const Cell& cell, int thirds, const char* text, SDL_Color color)
 } // namespace
 
 void showRoundTitleScreen(int round) {
-    fillScreen(0, 0, CellLayout::SCREEN_WIDTH, CellLayout::SCREEN_HEIGHT, 0);
+    fillScreen(0, 0, CellLayout::SCREEN_WIDTH, CellLayout::SCREEN_HEIGHT, blackPixel());
     char title[32];
     std::snprintf(title, sizeof title, "Round %d", round);
     drawCentred("default", title, WHITE, CellLayout::SCREEN_WIDTH / 2,
@@ -49,7 +49,7 @@ void showTotalsScreen(const CellLayout& layout, const PlayerScores& score) {
     for (int player = 1; player <= layout.cellCount(); ++player) {
         const Cell cell = layout.cell(player);
         const bool isBest = score[player] == best;
-        fillScreen(cell.x, cell.y, cell.w, cell.h, isBest ? ALL_BITS : 0);
+        fillScreen(cell.x, cell.y, cell.w, cell.h, isBest ? ALL_BITS : blackPixel());
         char total[16];
         std::snprintf(total, sizeof total, "%d", score[player]);
         drawInCell(cell, 1, total, isBest ? BLACK : WHITE);

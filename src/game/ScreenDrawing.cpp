@@ -19,6 +19,11 @@ void blitToScreen(SDL_Surface* picture, int x, int y) {
     SDL_UpperBlit(picture, nullptr, screen, &where);
 }
 
+Uint32 blackPixel() {
+    SDL_Surface* screen = ResourceManager::instance().getScreen();
+    return screen != nullptr ? SDL_MapRGB(screen->format, 0, 0, 0) : 0;
+}
+
 void fillScreen(int x, int y, int w, int h, Uint32 pixel) {
     SDL_Surface* screen = ResourceManager::instance().getScreen();
     if (screen == nullptr)

@@ -27,6 +27,10 @@ SurfacePtr renderText(const char* fontName, const char* text, SDL_Color color);
 // nothing for a null picture.
 void blitToScreen(SDL_Surface* picture, int x, int y);
 
+// Black in the display's format: 0 on a plain 16-bit display, with the alpha
+// bits set where the display has them, so that it covers what was there.
+Uint32 blackPixel();
+
 // Fills a rectangle of the display with a pixel value.
 void fillScreen(int x, int y, int w, int h, Uint32 pixel);
 

@@ -95,7 +95,7 @@ void ScrollingBackground::blitFrom(int sourceX, int sourceY) {
     // Black behind a missing picture, and behind one too small to cover the
     // screen, where the last frame would otherwise show through.
     if (picture == nullptr || picture->w < screen->w || picture->h < screen->h)
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
     if (picture == nullptr)
         return;
     SDL_Rect source{static_cast<Sint16>(sourceX), static_cast<Sint16>(sourceY),

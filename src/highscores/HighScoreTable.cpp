@@ -66,7 +66,7 @@ std::string HighScoreTable::enterName() {
 void HighScoreTable::draw() {
     if (target == nullptr)
         return;
-    SDL_FillRect(target, nullptr, 0);
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
     int place = 0;
     for (const HighScoreEntry& entry : entries) {
         if (place == LINES_SHOWN)

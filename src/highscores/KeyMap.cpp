@@ -11,6 +11,7 @@ KeyMapView keyMapViewOf(const SDL_Surface* map) {
     view.height = map->h;
     view.pitch = map->pitch;
     view.bytesPerPixel = map->format->BytesPerPixel;
+    view.alphaMask = map->format->Amask;
     return view;
 }
 
@@ -28,12 +29,12 @@ Uint32 keyMapValueAt(const KeyMapView& map, int column, int line) {
     if (size == 4) {
         Uint32 value;
         std::memcpy(&value, where, sizeof value);
-        return value;
+        return value & ~map.alphaMask;
     }
     Uint32 value = 0;
     for (int i = 0; i < size; ++i)
         value |= static_cast<Uint32>(where[i]) << (8 * i);
-    return value;
+    return value & ~map.alphaMask;
 }
 
 Uint8 keyCodeOf(Uint32 value) {

@@ -7,6 +7,9 @@
 // non-zero byte of the 32-bit value under it; 0 means no key. In a 32-bit BMP
 // the bytes run blue, green, red, fourth from the lowest up, so a key is
 // painted in a colour whose blue is its code (green or red only when blue is 0).
+// An alpha channel tells how opaque a pixel is, never which key: its bits are
+// left out of the value. (A web browser decodes every picture with an opaque
+// alpha channel; read with it, the gaps between the keys would be code 255.)
 // Codes 8 (delete) and 13 (end) are the editing keys.
 //
 // Everything here works on plain bytes, without a display.
@@ -19,14 +22,16 @@ struct KeyMapView {
     int height = 0;
     int pitch = 0;
     int bytesPerPixel = 0;
+    Uint32 alphaMask = 0;
 };
 
 // The view of a surface's pixels (empty for none). Lock the surface around
 // the reads if it may be run-length encoded.
 KeyMapView keyMapViewOf(const SDL_Surface* map);
 
-// The map value at a point of the map; 0 for every point outside it, so a
-// press beside the keyboard is no key and nothing outside the map is read.
+// The map value at a point of the map, without its alpha bits; 0 for every
+// point outside it, so a press beside the keyboard is no key and nothing
+// outside the map is read.
 Uint32 keyMapValueAt(const KeyMapView& map, int column, int line);
 
 // The character code of a map value: its lowest-order non-zero byte, 0 when

@@ -44,7 +44,7 @@ std::string NameEntry::run() {
 
     SDL_Surface* screen = resources.getScreen();
     for (;;) {
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
         label.setText(name.c_str());
         label.render();
         keyboard.blit();

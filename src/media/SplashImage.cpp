@@ -43,6 +43,6 @@ void SplashImage::showAt(int alpha) {
     SDL_SetAlpha(surface, SDL_SRCALPHA, static_cast<Uint8>(alpha));
     // The picture is blended onto black each step, so the rest of the screen
     // stays as it was.
-    SDL_FillRect(target, &rect, 0);
+    SDL_FillRect(target, &rect, SDL_MapRGB(target->format, 0, 0, 0));
     draw();
 }

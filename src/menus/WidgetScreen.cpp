@@ -70,7 +70,7 @@ void WidgetScreen::drawStill() {
 }
 
 void WidgetScreen::paint(bool advanceMovement) {
-    SDL_FillRect(target, nullptr, 0);
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
     for (auto& entry : widgets) {
         if (advanceMovement)
             entry.second->updateMovement();

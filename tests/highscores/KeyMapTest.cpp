@@ -18,3 +18,10 @@ TEST(KeyMap, ReadsTheValueUnderAPressInsideTheMapOnly) {
     for (const Point& p : points)
         EXPECT_EQ(keyMapValueAt(map, p.x, p.y), p.value) << p.x << ", " << p.y;
 }
+
+TEST(KeyMap, LeavesOutTheBitsOfTheMapsAlphaChannel) {
+    const Uint32 memory[] = {0xFF000000, 0xFF410000};
+    const KeyMapView map{reinterpret_cast<const Uint8*>(memory), 2, 1, 8, 4, 0xFF000000};
+    EXPECT_EQ(keyMapValueAt(map, 0, 0), 0u) << "an opaque gap between the keys";
+    EXPECT_EQ(keyMapValueAt(map, 1, 0), 0x410000u);
+}

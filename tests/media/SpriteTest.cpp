@@ -1,4 +1,9 @@
 #include "media/Sprite.h"
+#include "game/RoundScreens.h"
+#include "game/ScrollingBackground.h"
+#include "highscores/HighScoreTable.h"
+#include "media/SplashImage.h"
+#include "menus/MainMenu.h"
 #include "support/ScreenTest.h"
 
 using SpriteTest = ScreenTest;
@@ -56,4 +61,34 @@ TEST_F(SpriteTest, ReadsAndScalesPixels) {
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(Sprite::getPixel(scaled.get(), i % 3, i / 3), expected[i]) << i;
     EXPECT_EQ(scaled->format->colorkey, SDL_MapRGB(scaled->format, 0, 255, 255));
+}
+
+// A display whose pixels carry alpha, as a web browser's canvas does: what the
+// screens clear to black must be opaque there, or earlier frames show through.
+TEST_F(SpriteTest, ScreensClearToOpaqueBlackOnADisplayWithAnAlphaChannel) {
+    ResourceManager& resources = ResourceManager::instance();
+    SDL_Surface* const display = resources.getScreen();
+    SurfacePtr canvas(
+        SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));
+    const auto seeThroughBlack = [&] { // then marks the whole canvas for the next screen
+        int count = 0;
+        for (int y = 0; y < 240; ++y)
+            for (int x = 0; x < 320; ++x)
+                count += Sprite::getPixel(canvas.get(), x, y) == 0;
+        SDL_FillRect(canvas.get(), nullptr, 0x80402010);
+        return count;
+    };
+    resources.setScreen(canvas.get());
+    seeThroughBlack();
+    MainMenu().draw();
+    EXPECT_EQ(seeThroughBlack(), 0) << "the main menu";
+    HighScoreTable().draw();
+    EXPECT_EQ(seeThroughBlack(), 0) << "the high score list";
+    showRoundTitleScreen(2);
+    EXPECT_EQ(seeThroughBlack(), 0) << "a round's title";
+    ScrollingBackground(nullptr, 0, 0).drawUnscrolled();
+    EXPECT_EQ(seeThroughBlack(), 0) << "a game without a picture behind it";
+    SplashImage(resources.loadImage("images/splash-tolvane.png")).fadeInOut();
+    EXPECT_EQ(seeThroughBlack(), 0) << "a splash, faded out";
+    resources.setScreen(display);
 }
