@@ -1,14 +1,10 @@
-"""A first session through the real window and pointer: a free game round, a challenge."""
-
-import os
-import re
+"""A first session through the real window and pointer: a free game round, the list, exit."""
 
 from brenvik_e2e.scenario import require
 
 ASIDE = (0, 191)  # no target, key or flying menu button is ever there: a press only ends a wait
 white = lambda c: min(c) >= 200  # noqa: E731
 red = lambda c: c[0] >= 60 and c[0] - max(c[1:]) >= 50  # noqa: E731
-lit = lambda shot, rect: len(shot.points(rect, lambda c: max(c) > 24))  # noqa: E731
 
 # The main menu's buttons, 112 x 84, resting on the middles of the screen's quarters.
 MENU_BUTTONS = {"play": ((80, 60), lambda c: c[1] > max(c[0], c[2]) + 30),
@@ -38,57 +34,33 @@ def target(area, size):  # a check: a target in area, once size wide; gives its 
     return check
 
 
-def level_heading(shot):  # the red "Level n" over white lines, and no target
-    return (len(shot.points((0, 0, 320, 40), red)) > 30 and not shot.points((0, 40, 320, 200), red)
-            and len(shot.points((0, 40, 320, 200), white)) > 30)
-
-
-def play(scenario):
+def play(scenario):  # what only a real window shows; the game itself is played headless
     folder = scenario.game_folder()
     watch = scenario.start(scenario.screen(), folder)
     watch.until("the game's window, 320 x 240 at 0, 0", lambda _: b"-geometry 320x240+0+0\n"
                 in watch.run("xwininfo", "-name", "Brenvik by Tolvane", may_fail=True))
     watch.until("the main menu at rest", menu_at_rest)
+    # Pointer presses land where they are made: the setup's rounds down from 10 to 1,
+    # then a round won by a click on player 2's target.
     choose(watch, "play")
     watch.until("the setup screen's start button at rest", lambda shot: len(shot.points(
         (208, 156, 112, 84), MENU_BUTTONS["play"][1])) > 0.6 * 112 * 84)
-    # The first visit's 10 rounds down to 1 on the rounds' minus, then start.
     watch.run("xdotool", "mousemove", "25", "144", "click", "--repeat", "9", "--delay", "100", "1")
     watch.click(264, 198)
     watch.click(*watch.until("player 2's target", target((160, 0, 160, 240), 20)))
     watch.until("player 2's cell white, player 1's not", lambda shot: [len(shot.points(
         (x, 0, 160, 240), white)) > 0.6 * 160 * 240 for x in (0, 160)] == [False, True])
     watch.until("the main menu", menu_at_rest, press=ASIDE)
-
-    choose(watch, "challenge")
-    watch.until("level 1's objective", level_heading)
-    watch.until("level 1's game", lambda shot: lit(shot, (0, 0, 320, 240)) < 400, press=ASIDE)
-    watch.click(*watch.until("level 1's target", target((0, 0, 320, 240), 12)))
-    watch.until("level 2's objective: level 1 passed", level_heading, press=ASIDE)
-    watch.until("level 2's game", lambda shot: lit(shot, (0, 0, 320, 240)) < 400, press=ASIDE)
-    # A full-grown target gives a point or a few, short of the 15 asked for.
-    watch.click(*watch.until("level 2's target grown", target((0, 0, 320, 240), 58)))
-    watch.until("the keyboard", lambda shot: lit(shot, (0, 118, 320, 122)) > 37000, press=ASIDE)
-    # A, D, A, space, 7 and end, in the middle of their keys on the keyboard.
-    for x, y in ((31, 179), (95, 179), (31, 179), (143, 227), (207, 131), (287, 227)):
-        watch.click(x, y)
-    watch.until("the main menu", menu_at_rest)
-    require(re.fullmatch(rb"1\n\d+\nADA 7\n(0\n0\nworst player ever\n){10}", open(os.path.join(
-        folder, "high.dat"), "rb").read()), "high.dat is not 1 level, points, ADA 7, 10 defaults")
-
     choose(watch, "high")
-    names = watch.until("the high score list in white on black", lambda shot: not shot.points(
+    watch.until("the default high score list in white on black", lambda shot: not shot.points(
         (0, 0, 320, 240), lambda c: max(c) > 0 and not white(c)) and shot.points(
         (146, 0, 174, 240), white))
-    first = [x for x, y in names if y < names[0][1] + 15]  # lines stand 23 pixels apart
-    require(max(first) < max(x for x, _ in names) - 40, "ADA 7 is not the first, short name")
     watch.until("the main menu", menu_at_rest, press=ASIDE)
     choose(watch, "exit")
     watch.exit_status()
-    # The name entry starts with an empty name, which renders nothing.
-    start = "=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\nERROR: can't load high scores!\n"
-    require(re.fullmatch(re.escape(start) + "(ERROR: Can't render text!\n)+\n", open(watch.err).read())
-            and open(watch.out).read() == "Available Modes\n\t320 x 240\nJoysticks found: 0\n\n",
+    start = "=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\nERROR: can't load high scores!\n\n"
+    require(open(watch.err).read() == start and open(watch.out).read() ==
+            "Available Modes\n\t320 x 240\nJoysticks found: 0\n\n",
             "the output is not a first start's, see game.out and game.err")
 
 
