@@ -111,7 +111,10 @@ TEST_F(WholeProgram, PlaysEveryScreenFromTheSplashesToTheExit) {
     EXPECT_STREQ(caption, "Brenvik by Tolvane");
     EXPECT_STREQ(iconCaption, "Brenvik");
     EXPECT_NE(displayFlags & SDL_FULLSCREEN, 0u);
-    EXPECT_EQ(pointer, SDL_DISABLE) << "hidden: the dummy display has no cursor to make clear";
+    // The pointer shown as a clear cursor, where it is: a hidden one would move only by steps.
+    EXPECT_EQ(fake::script().cursorShown, &fake::script().cursor);
+    EXPECT_EQ(fake::script().cursor, std::vector<Uint8>(16, 0)) << "8 x 8, clear";
+    EXPECT_EQ(pointer, SDL_ENABLE);
     EXPECT_EQ(fake::script().mixer.frequency, 44100);
     EXPECT_EQ(fake::script().mixer.format, AUDIO_S16SYS);
     EXPECT_EQ(fake::script().mixer.channels, 2);

@@ -139,6 +139,17 @@ int __wrap_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ti
     return -1;
 }
 
+// The dummy display makes no cursors: the script keeps the one the game makes.
+SDL_Cursor* __wrap_SDL_CreateCursor(Uint8* data, Uint8* mask, int w, int h, int, int) {
+    script().cursor.assign(data, data + w * h / 8);
+    script().cursor.insert(script().cursor.end(), mask, mask + w * h / 8);
+    return reinterpret_cast<SDL_Cursor*>(&script().cursor);
+}
+
+void __wrap_SDL_SetCursor(SDL_Cursor* cursor) {
+    script().cursorShown = cursor;
+}
+
 // The scripted joysticks: only the first one opens.
 int __wrap_SDL_NumJoysticks(void) {
     return int(script().joysticks.size());

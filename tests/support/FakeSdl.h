@@ -48,6 +48,8 @@ struct fake {
         std::vector<Mix_Chunk*> played; // every chunk played, in order
         MixerSettings mixer;            // as the mixer was last opened
         std::deque<int> randoms;        // what rand() answers next, then the C library
+        std::vector<Uint8> cursor;      // the data and mask bits of the cursor last made
+        const void* cursorShown = nullptr;
         std::vector<std::string> joysticks;
         int axes = 0;
         std::vector<bool> held;     // the first joystick's buttons
