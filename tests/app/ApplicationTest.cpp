@@ -3,6 +3,7 @@
 #include "support/ScreenTest.h"
 #include "support/ScriptedPlayer.h"
 
+#include <ctime>
 #include <regex>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -108,6 +109,8 @@ TEST_F(WholeProgram, PlaysEveryScreenFromTheSplashesToTheExit) {
     EXPECT_EQ(errors, BANNER + "ERROR: can't load high scores!\n" + noNameYet + "\n");
     EXPECT_EQ(output, "All resolutions available.\nJoysticks found: 0\n\n");
 
+    EXPECT_NEAR(double(fake::script().seed), double(std::time(nullptr)), 60)
+        << "seeded by the time";
     EXPECT_STREQ(caption, "Brenvik by Tolvane");
     EXPECT_STREQ(iconCaption, "Brenvik");
     EXPECT_NE(displayFlags & SDL_FULLSCREEN, 0u);

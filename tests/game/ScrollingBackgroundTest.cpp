@@ -40,3 +40,11 @@ TEST_F(ScrollingBackgroundTest, SlidesWholePixelsAndBouncesOffBothEdges) {
     }
     EXPECT_TRUE(pixelIs(40, 30, 255, 0, 0)) << "the picture drawn from its offsets";
 }
+
+TEST_F(ScrollingBackgroundTest, APictureSmallerThanTheScreenIsShownOnBlack) {
+    SurfacePtr picture = filledSurface(100, 100, 0x0000FF);
+    SDL_FillRect(ResourceManager::instance().getScreen(), nullptr, ALL_BITS); // the last frame
+    ScrollingBackground(picture.get(), 0, 0).drawUnscrolled();
+    EXPECT_EQ(countPixels(WHOLE_SCREEN, 0, 0, 255), 100 * 100);
+    EXPECT_EQ(countPixels(WHOLE_SCREEN, 0, 0, 0), 320 * 240 - 100 * 100);
+}

@@ -13,7 +13,7 @@ TEST_F(TextLabelTest, RendersItsCentredTextWhenAsked) {
     label.render();
     EXPECT_FALSE(showsCentredText("lazy", "7", WHITE, 156, 142)) << "the bigger font, unasked";
     label.setColor(WHITE);
-    label.render();
+    label.draw(); // its picture, then its text over it
     EXPECT_TRUE(showsCentredText("lazy", "7", WHITE, 156, 142));
 
     ScratchFolder folder;

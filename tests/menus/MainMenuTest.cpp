@@ -35,6 +35,13 @@ TEST_F(MainMenuTest, ButtonsFlyInThenAPressWithItsReleaseChoosesOne) {
         EXPECT_EQ(timesPlayed("sounds/shot.wav"), i + 1) << "the choice";
         EXPECT_EQ(fake::now(), t0 + 810 + 600) << "seen after 10 ms frames each paused 20 ms";
     }
+    // A press on "play" in a visit ended by a window close is no press in the next.
+    fake::pushAt(fake::now() + 700, fake::mouseDown(80, 60));
+    fake::pushAt(fake::now() + 700, fake::quitRequest());
+    EXPECT_EQ(menu.run(), STATE_QUIT);
+    fake::pushAt(fake::now() + 700, fake::mouseUp(80, 60));
+    fake::clickAt(fake::now() + 800, 240, 180);
+    EXPECT_EQ(menu.run(), STATE_QUIT) << "exit chosen, not play";
     // Slow frames: "high" is hit where it is 320 ms in, jumps to rest, flies out in 600 ms.
     fake::script().frameStep = 300;
     const Uint32 t0 = fake::now();

@@ -55,6 +55,12 @@ TEST_F(PlaySetupScreenTest, ChoicesStartAtTwoPlayersTenRoundsThenClampAndStay) {
         std::remove("images/minus.png");
         writeFile("images/playbutton.png", "not a picture");
         PlaySetupScreen standIns;
+        Timeline atRest; // the stand-in start button's caption, in the small font, centred
+        atRest.at(fake::now() + 600, [] {
+            SurfacePtr caption = renderText("small", "Play", WHITE);
+            EXPECT_TRUE(showsText("small", "Play", WHITE, 208 + (112 - caption->w) / 2,
+                                  156 + (84 - caption->h) / 2));
+        });
         EXPECT_EQ(visit(standIns, {PLAYERS_PLUS, PLAYERS_PLUS, {11, 46}, {209, 157}}, {}),
                   (Chosen{true, "3", "10", " none ", "", 0, 0}));
     }

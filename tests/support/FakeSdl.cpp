@@ -1,5 +1,7 @@
 #include "support/FakeSdl.h"
 
+#include <algorithm>
+
 namespace {
 
 fake::Script& script() {
@@ -41,6 +43,12 @@ int __real_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ti
 int __real_TTF_Init(void);
 SDL_Rect** __real_SDL_ListModes(SDL_PixelFormat* format, Uint32 flags);
 int __real_rand(void);
+void __real_srand(unsigned seed);
+
+void __wrap_srand(unsigned seed) {
+    script().seed = seed;
+    __real_srand(seed);
+}
 
 int __wrap_rand(void) {
     std::deque<int>& randoms = script().randoms;
@@ -130,7 +138,7 @@ int __wrap_Mix_OpenAudio(int frequency, Uint16 format, int channels, int chunksi
 // Sounds are counted, not played: scripted time would outrun the mixer's
 // channels, which play in real time. Without a mixer, the mixer answers.
 int __wrap_Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks) {
-    script().played.push_back(chunk);
+    script().played.insert(script().played.end(), std::size_t(std::max(loops, 0) + 1), chunk);
     if (Mix_QuerySpec(nullptr, nullptr, nullptr) == 0)
         return __real_Mix_PlayChannelTimed(channel, chunk, loops, ticks);
     if (!failing(fake::CHANNELS_BUSY))

@@ -45,9 +45,10 @@ struct fake {
         std::function<void(Uint32)> delayHook;   // after every SDL_Delay, with its length
         int flips = 0;
         std::vector<Uint32> delays;     // every SDL_Delay, in order
-        std::vector<Mix_Chunk*> played; // every chunk played, in order
+        std::vector<Mix_Chunk*> played; // every chunk played, once each time it sounds
         MixerSettings mixer;            // as the mixer was last opened
         std::deque<int> randoms;        // what rand() answers next, then the C library
+        unsigned seed = 0;              // srand's last
         std::vector<Uint8> cursor;      // the data and mask bits of the cursor last made
         const void* cursorShown = nullptr;
         std::vector<std::string> joysticks;
