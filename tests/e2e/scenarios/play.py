@@ -58,8 +58,8 @@ def play(scenario):  # what only a real window shows; the game itself is played 
     watch.until("the main menu", menu_at_rest, press=ASIDE)
     choose(watch, "exit")
     watch.exit_status()
-    start = "=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\n"
-    require(open(watch.err).read() == start + "ERROR: can't load high scores!\n\n" and open(watch.out).read() ==
+    errors = "=== BRENVIK 0.2 by Tolvane ===\nLogging is disabled\nERROR: can't load high scores!\n"
+    require(open(watch.err).read() == errors + "\n" and open(watch.out).read() ==
             "Available Modes\n\t320 x 240\nJoysticks found: 0\n\n",
             "the output is not a first start's, see game.out and game.err")
 
