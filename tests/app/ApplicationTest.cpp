@@ -55,6 +55,7 @@ TEST_F(WholeProgram, PlaysOnWithoutTheFontEngine) {
     const std::string noFont = "FATALERROR: TTF engine initialization failed\n";
     EXPECT_EQ(errors.substr(0, BANNER.size() + noFont.size()), BANNER + noFont);
     EXPECT_EQ(player.done, std::vector<Step>{Step::EXIT}) << "played on without text";
+    EXPECT_EQ(output, "All resolutions available.\n\n");
 }
 
 TEST_F(WholeProgram, PlaysEveryScreenFromTheSplashesToTheExit) {
@@ -67,6 +68,7 @@ TEST_F(WholeProgram, PlaysEveryScreenFromTheSplashesToTheExit) {
     plan.insert(plan.end(), {Step::SHOW_HIGH_SCORES, Step::EXIT});
     fake::script().watchdog = fake::now() + times * 300000u;
     ScriptedPlayer player(plan, {3, 2, "psycho 3"});
+    fake::script().modes = {{0, 0, 640, 480}, {0, 0, 320, 240}};
 
     // The display as the program opened it, seen while the first splash fades in.
     const char* caption = nullptr;
@@ -107,7 +109,7 @@ TEST_F(WholeProgram, PlaysEveryScreenFromTheSplashesToTheExit) {
     for (int challenge = 0; challenge < times; ++challenge)
         noNameYet += "ERROR: Can't render text!\n";
     EXPECT_EQ(errors, BANNER + "ERROR: can't load high scores!\n" + noNameYet + "\n");
-    EXPECT_EQ(output, "All resolutions available.\nJoysticks found: 0\n\n");
+    EXPECT_EQ(output, "Available Modes\n\t640 x 480\n\t320 x 240\nJoysticks found: 0\n\n");
 
     EXPECT_NEAR(double(fake::script().seed), double(std::time(nullptr)), 60)
         << "seeded by the time";

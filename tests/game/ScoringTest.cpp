@@ -11,13 +11,14 @@ TEST(Scoring, AHitScoresByGrowthAndAccuracyInsideTheTruncatedHalfWidth) {
         int points;
     };
     const Hit hits[] = {
-        {0.25f, 0.8f, 49},    // 48 + 1
-        {0.5f, 1.0f, 51},     // 50.5 rounds up
-        {1.0f, 1.0f, 1},      // full grown: the 1 alone
-        {0.0f, 1.0f, 101},    // at once, dead centre
-        {0.0f, 0.0f, 1},      // at the edge
-        {0.5f, 0.9f, 42},     // 40.5 in float
-        {0.424f, 0.625f, 24}, // 22.5 in float
+        {0.25f, 0.8f, 49},     // 48 + 1
+        {0.5f, 1.0f, 51},      // 50.5 rounds up
+        {1.0f, 1.0f, 1},       // full grown: the 1 alone
+        {0.0f, 1.0f, 101},     // at once, dead centre
+        {0.0f, 0.0f, 1},       // at the edge
+        {0.5f, 0.9f, 42},      // 40.5 in float
+        {0.424f, 0.625f, 24},  // 22.5 in float
+        {0.524f, 0.10249f, 1}, // 0.49999997: rounded in float it would be 1.0
     };
     for (const Hit& hit : hits)
         EXPECT_EQ(pointsForHit(hit.growth, hit.accuracy), hit.points)

@@ -10,16 +10,25 @@ namespace {
 
 // A step of a save that goes wrong, once. The test binary is linked with
 // --wrap for these calls, so the save itself meets the failure.
-enum class Fault { NONE, FULL_DISK, WRITE_HALFWAY, TRUNCATE, SYNC, FOLDER_SYNC, CRASH_AT_RENAME };
+enum class Fault {
+    NONE,
+    FULL_DISK,
+    NO_ROOM_TO_RESERVE,
+    WRITE_HALFWAY,
+    TRUNCATE,
+    SYNC,
+    FOLDER_SYNC,
+    CRASH_AT_RENAME
+};
 Fault fault = Fault::NONE;
-int renames = 0;
+int renames = 0, writes = 0;
 std::pair<ino_t, int> lastFolderSync; // the folder, and the renames before it
 
 bool failsNow(Fault step) {
     if (fault != step)
         return false;
     fault = Fault::NONE;
-    errno = step == Fault::FULL_DISK ? ENOSPC : EIO;
+    errno = step == Fault::FULL_DISK || step == Fault::NO_ROOM_TO_RESERVE ? ENOSPC : EIO;
     return true;
 }
 
@@ -35,8 +44,14 @@ ssize_t __real_pwrite(int file, const void* bytes, size_t size, off_t at);
 int __real_ftruncate(int file, off_t size);
 int __real_fsync(int file);
 int __real_rename(const char* from, const char* to);
+int __real_fallocate(int file, int mode, off_t at, off_t size);
+
+int __wrap_fallocate(int file, int mode, off_t at, off_t size) {
+    return failsNow(Fault::NO_ROOM_TO_RESERVE) ? -1 : __real_fallocate(file, mode, at, size);
+}
 
 ssize_t __wrap_pwrite(int file, const void* bytes, size_t size, off_t at) {
+    writes += 1;
     if (fault == Fault::WRITE_HALFWAY) { // half of it lands, then the disk is full
         fault = Fault::FULL_DISK;
         return __real_pwrite(file, bytes, size / 2, at);
@@ -87,7 +102,8 @@ TEST(FileReplace, ASaveReplacesTheWholeFileOrLeavesItAsItWas) {
          IN_PLACE},
         {"a file the player may not write", READ_ONLY, nullptr, Fault::NONE, SHORTER, UNTOUCHED},
         {"on a full disk", OLD_FILE, nullptr, Fault::FULL_DISK, SHORTER, UNTOUCHED},
-        {"on a full disk, in place", HARD_LINKED, nullptr, Fault::FULL_DISK, SHORTER, UNTOUCHED},
+        {"on a full disk, in place", HARD_LINKED, nullptr, Fault::NO_ROOM_TO_RESERVE, SHORTER,
+         UNTOUCHED},
         {"a write that fails halfway", HARD_LINKED, nullptr, Fault::WRITE_HALFWAY, LONGER,
          UNTOUCHED},
         {"a failed truncation", HARD_LINKED, nullptr, Fault::TRUNCATE, SHORTER, UNTOUCHED},
@@ -131,6 +147,7 @@ TEST(FileReplace, ASaveReplacesTheWholeFileOrLeavesItAsItWas) {
         if (save.before == IN_READ_ONLY_FOLDER)
             fs::permissions(folder, fs::perms(0555));
         const ino_t before = inodeOf(file);
+        const int writesBefore = writes;
         fault = save.fault;
         const bool saved = replaceFileContents(file, save.content);
         fault = Fault::NONE;
@@ -141,6 +158,9 @@ TEST(FileReplace, ASaveReplacesTheWholeFileOrLeavesItAsItWas) {
                                                            : OLD)
             << save.what;
         EXPECT_EQ(inodeOf(file) != before, save.way == RENAMED) << save.what << ": renamed";
+        if (save.fault == Fault::NO_ROOM_TO_RESERVE) {
+            EXPECT_EQ(writes, writesBefore) << save.what << ": refused before a byte is written";
+        }
         if (save.before == OLD_FILE || save.before == SYMLINKED) {
             EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640)) << save.what;
         }

@@ -25,3 +25,10 @@ TEST(KeyMap, LeavesOutTheBitsOfTheMapsAlphaChannel) {
     EXPECT_EQ(keyMapValueAt(map, 0, 0), 0u) << "an opaque gap between the keys";
     EXPECT_EQ(keyMapValueAt(map, 1, 0), 0x410000u);
 }
+
+TEST(KeyMap, ReadsNarrowerPixelsLowestByteFirst) {
+    const Uint8 memory[] = {0x41, 0, 0, 1, 2, 3};
+    const KeyMapView map{memory, 2, 1, 6, 3};
+    EXPECT_EQ(keyMapValueAt(map, 0, 0), 0x41u);
+    EXPECT_EQ(keyMapValueAt(map, 1, 0), 0x030201u);
+}

@@ -98,4 +98,6 @@ TEST_F(ResourceManagerTest, DrawLinePlotsExactlyThesePixels) {
     ResourceManager::instance().drawLine(319, 132, 0, 0, 0xFFFFFFFF, screen.get());
     EXPECT_NE(Sprite::getPixel(screen.get(), 145, 60), 0u);
     EXPECT_EQ(Sprite::getPixel(screen.get(), 145, 59), 0u);
+    ResourceManager::instance().drawLine(0, 0, 22, 22, 0xFFFFFFFF, screen.get()); // steep
+    EXPECT_NE(Sprite::getPixel(screen.get(), 12, 13), 0u) << "13 / 22 x 22 is a hair below 13";
 }

@@ -61,6 +61,12 @@ TEST_F(SpriteTest, ReadsAndScalesPixels) {
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(Sprite::getPixel(scaled.get(), i % 3, i / 3), expected[i]) << i;
     EXPECT_EQ(scaled->format->colorkey, SDL_MapRGB(scaled->format, 0, 255, 255));
+    // A target shown 21 pixels wide: source column 20 lands on 0.35 x 20 = 7 in double.
+    SurfacePtr ramp = filledSurface(60, 1, 0);
+    for (Uint32 x = 0; x < 60; ++x)
+        Sprite::putPixel(ramp.get(), int(x), 0, x + 1);
+    SurfacePtr narrow(Sprite::scaleSurface(ramp.get(), 21, 1));
+    EXPECT_EQ(Sprite::getPixel(narrow.get(), 6, 0), 20u) << "source column 19 the last there";
 }
 
 // A display whose pixels carry alpha, as a web browser's canvas does: what the

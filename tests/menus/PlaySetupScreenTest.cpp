@@ -94,16 +94,18 @@ TEST_F(PlaySetupScreenTest, ChoicesStartAtTwoPlayersTenRoundsThenClampAndStay) {
     }
     Timeline timeline;
     timeline.at(fake::now() + 600, [] { saveScreen("play-setup-rest"); });
-    // Labels do nothing, nor minus at 2. Start, then a window close in one frame: the close wins.
-    EXPECT_EQ(visit(setup, {{76, 24}, {106, 60}, {25, 60}}, {START, CLOSE}),
-              (Chosen{false, "2", "10", " none ", "", 0, 0}));
+    // Labels do nothing, nor minus at 2, nor a release with no press of its own. Start, then a
+    // window close in one frame: the close wins.
+    fake::pushAt(fake::now() + 750, fake::mouseUp(PLAYERS_PLUS.x, PLAYERS_PLUS.y));
+    EXPECT_EQ(visit(setup, {{76, 24}, {106, 60}, {25, 60}, PLAYERS_PLUS}, {START, CLOSE}),
+              (Chosen{false, "3", "10", " none ", "", 0, 0}));
     // Steps stop at both ends; early in the fly-in "plplus" covers part of "plminus" and wins.
     fake::clickAt(fake::now() + 90, 3, 60);
     std::vector<ScreenPoint> clicks(12, ROUNDS_MINUS);
     clicks.insert(clicks.end(), {MODE_MINUS, PLAYERS_PLUS});
     EXPECT_EQ(visit(setup, clicks, {CLOSE, START, ROUNDS_PLUS}),
               (Chosen{true, "4", "2", " none ", "", 0, 0}));
-    EXPECT_EQ(timesPlayed("sounds/miss.wav"), 4 + 4 + 17) << "every press";
+    EXPECT_EQ(timesPlayed("sounds/miss.wav"), 5 + 4 + 17) << "every press";
     EXPECT_EQ(timesPlayed("sounds/shot.wav"), 3) << "only the start button";
     EXPECT_EQ(visit(setup, std::vector<ScreenPoint>(98, ROUNDS_PLUS)),
               (Chosen{false, "4", "99", " none ", "", 0, 0}));

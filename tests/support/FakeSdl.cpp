@@ -125,7 +125,16 @@ int __wrap_TTF_Init(void) {
 }
 
 SDL_Rect** __wrap_SDL_ListModes(SDL_PixelFormat* format, Uint32 flags) {
-    return failing(fake::NO_VIDEO_MODES) ? nullptr : __real_SDL_ListModes(format, flags);
+    static std::vector<SDL_Rect*> listed; // null-terminated, as SDL lists them
+    if (failing(fake::NO_VIDEO_MODES))
+        return nullptr;
+    if (script().modes.empty())
+        return __real_SDL_ListModes(format, flags);
+    listed.clear();
+    for (SDL_Rect& mode : script().modes)
+        listed.push_back(&mode);
+    listed.push_back(nullptr);
+    return listed.data();
 }
 
 int __wrap_Mix_OpenAudio(int frequency, Uint16 format, int channels, int chunksize) {

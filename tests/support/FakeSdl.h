@@ -51,6 +51,7 @@ struct fake {
         unsigned seed = 0;              // srand's last
         std::vector<Uint8> cursor;      // the data and mask bits of the cursor last made
         const void* cursorShown = nullptr;
+        std::vector<SDL_Rect> modes; // the display's sizes; none: any size
         std::vector<std::string> joysticks;
         int axes = 0;
         std::vector<bool> held;     // the first joystick's buttons

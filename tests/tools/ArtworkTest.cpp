@@ -42,6 +42,7 @@ TEST(Artwork, TheKeyMapHoldsEachKeysCodeUnderItsCap) {
     SurfacePtr keyboard(IMG_Load("images/keyboard.png")), map(IMG_Load("images/keyboardmap.bmp"));
     ASSERT_TRUE(keyboard && map);
     EXPECT_EQ(map->format->BytesPerPixel, 4);
+    EXPECT_EQ(readFile("images/keyboardmap.bmp")[30], 3) << "bit fields, so no loader adds alpha";
     EXPECT_EQ(map->w, keyboard->w);
     EXPECT_EQ(map->h, keyboard->h);
     auto code = [&](int x, int y) { return int(Sprite::getPixel(map.get(), x, y)); };
