@@ -1,15 +1,13 @@
-"""The Debian package (its fields, files, lintian, apt, the validators of its menu
-entry, software centre entry and manual page, and its launcher starting the game
-for a player with a fresh home); the launcher alone in a made-up installation;
-and a second build folder giving the same package byte for byte."""
+"""The Debian package (its fields, files, lintian, apt, the validators of its menu entry, software
+centre entry and manual page, and its launcher starting the game for a player with a fresh home);
+the launcher alone in a made-up installation; a second build folder giving the same package."""
 
 import glob
 import os
 import re
 import shutil
-import subprocess
 
-from brenvik_e2e.scenario import require
+from brenvik_e2e.scenario import require, run
 from scenarios.play import choose, menu_at_rest
 
 SYSTEM_FONT = "/usr/share/fonts/opentype/dancingscript/DancingScript-Bold.otf"
@@ -18,18 +16,12 @@ DESKTOP_ENTRY = "usr/share/applications/invalid.tolvane.brenvik.desktop"
 SOURCE = os.path.abspath(os.path.join(__file__, "..", "..", "..", ".."))
 
 
-def run(command, status=0, **options):
-    done = subprocess.run(command, capture_output=True, text=True, timeout=600,
-                          stdin=subprocess.DEVNULL, **options)
-    require(done.returncode == status, "%s gave status %d:\n%s%s" % (
-        " ".join(command), done.returncode, done.stdout, done.stderr))
-    return done
-
-
-def cpack(scenario, build, out):
-    run([scenario.options.cpack, "--config", os.path.join(build, "CPackConfig.cmake"), "-B", out])
-    [package] = glob.glob(os.path.join(out, "*.deb"))  # one, and only one
-    return package
+def cpack(scenario, build, out):  # the one package there, named as Debian wants
+    run([scenario.cpack, "--config", os.path.join(build, "CPackConfig.cmake"), "-B", out])
+    debs = glob.glob(os.path.join(out, "*.deb"))
+    name = "brenvik_0.2_%s.deb" % run(["dpkg", "--print-architecture"]).stdout.strip()
+    require(debs == [os.path.join(out, name)], "cpack gave %r, not %s alone" % (debs, name))
+    return debs[0]
 
 
 def check_links(folder, data, names=("images", "sounds", "fonts")):
@@ -38,9 +30,8 @@ def check_links(folder, data, names=("images", "sounds", "fonts")):
                 "%s in %s does not link to the installed data" % (name, folder))
 
 
-def check_package(scenario, package):
-    architecture = run(["dpkg", "--print-architecture"]).stdout.strip()
-    require(os.path.basename(package) == "brenvik_0.2_%s.deb" % architecture, package)
+def play_package(scenario):
+    package = cpack(scenario, scenario.build_dir, scenario.scratch + "/package")
     depends = run(["dpkg-deb", "-f", package, "Depends"]).stdout
     names = set(re.findall(r"(?:^|[,|]) *([^ ,|(]+)", depends))
     require(any(name.startswith("libsdl1.2") for name in names) and names >= {
@@ -60,8 +51,8 @@ def check_package(scenario, package):
     run(["lintian", "--fail-on", "error,warning", package])
     run(["apt-get", "install", "--simulate", "--no-install-recommends", package])
 
-
-def check_unpacked(root):
+    root, home = scenario.scratch + "/root", scenario.scratch + "/home"
+    run(["dpkg", "-x", package, root])
     lines = set(open(os.path.join(root, DESKTOP_ENTRY)).read().splitlines())
     require(lines >= {"Type=Application", "Name=Brenvik", "Exec=brenvik", "Icon=brenvik",
                       "Terminal=false", "Categories=Game;ActionGame;"}, "menu entry: %r" % lines)
@@ -71,22 +62,14 @@ def check_unpacked(root):
     require(manual.stderr == "" and all(fact in manual.stdout for fact in ("--help", "button 4",
             "button 6", "XDG_DATA_HOME", "high.dat", "EXIT STATUS")), manual.stdout + manual.stderr)
 
-
-def play_package(scenario):
-    package = cpack(scenario, scenario.options.build_dir, os.path.join(scenario.scratch, "package"))
-    check_package(scenario, package)
-    root, home = os.path.join(scenario.scratch, "root"), os.path.join(scenario.scratch, "home")
-    run(["dpkg", "-x", package, root])
-    check_unpacked(root)
     # The root stands in for a system with the font package the game depends on.
     os.makedirs(os.path.dirname(root + SYSTEM_FONT))
     os.symlink(SYSTEM_FONT, root + SYSTEM_FONT)
-    watch = scenario.start(scenario.screen(), scenario.scratch, label="launcher", extra_env={
-        "HOME": home}, command=[os.path.join(root, "usr/games/brenvik")])
+    os.makedirs(home)
+    watch = scenario.start([root + "/usr/games/brenvik"], home)
     watch.until("the main menu at rest", menu_at_rest)
     choose(watch, "exit")
-    watch.exit_status()
-    folder = os.path.join(home, ".local/share/brenvik")
+    folder = home + "/.local/share/brenvik"
     check_links(folder, os.path.join(root, DATA))
     require(os.path.realpath(folder + "/fonts/artbrush.ttf") == os.path.realpath(SYSTEM_FONT),
             "the player's font is not the system's")
@@ -96,68 +79,68 @@ def play_launcher(scenario):
     scratch = os.path.realpath(scenario.scratch) + "/"
     data, launcher, program = (scratch + "prefix/" + name for name in (
         "share/games/brenvik", "games/brenvik", "lib/games/brenvik/brenvik"))
-    home, earlier, path, xdg = (scratch + name for name in ("home", "earlier", "bin", "xdg/data"))
+    home, earlier, path, xdg, foreign, scores = (scratch + name for name in (
+        "home", "earlier", "bin", "xdg/data", "foreign", "foreign-scores"))
     default = home + "/.local/share/brenvik"
     for folder in (data + "/images", data + "/sounds", data + "/fonts", os.path.dirname(launcher),
-                   os.path.dirname(program), earlier, path, default + "/sounds"):
+                   os.path.dirname(program), earlier, path, default + "/sounds",
+                   foreign + "/brenvik", scores + "/brenvik"):
         os.makedirs(folder)
     shutil.copy(os.path.join(SOURCE, "packaging/brenvik"), launcher)
-    # The game tells where it was started and ends as asked.
-    open(program, "w").write('#!/bin/sh\npwd -P\nexit "${STUB_STATUS:-0}"\n')
+    os.symlink(launcher, path + "/brenvik")
+    # The game tells where it was started and ends as asked: by a status or a signal.
+    open(program, "w").write('#!/bin/sh\npwd -P\nkill -"${SIGNAL:-0}" $$\nexit "${STATUS:-0}"\n')
     os.chmod(program, 0o755)
-    os.symlink(launcher, os.path.join(path, "brenvik"))
     # An earlier installation's links, one of them broken, beside the player's
     # own sounds folder and high scores.
     os.chmod(default, 0o750)
-    os.symlink(earlier, os.path.join(default, "images"))
-    os.symlink("/nonexistent/fonts", os.path.join(default, "fonts"))
+    os.symlink(earlier, default + "/images")
+    os.symlink("/nonexistent/fonts", default + "/fonts")
     open(default + "/high.dat", "w").write("1\n42\nme\n")
-
     # A game folder of another account, and one holding another account's high
     # scores (handed over to "nobody"; only root may do that).
-    foreign, foreign_scores = scratch + "foreign", scratch + "foreign-scores"
-    os.makedirs(foreign + "/brenvik")
-    os.makedirs(foreign_scores + "/brenvik")
-    open(foreign_scores + "/brenvik/high.dat", "w").write("1\n42\nthem\n")
+    open(scores + "/brenvik/high.dat", "w").write("1\n42\nthem\n")
     os.chown(foreign + "/brenvik", 65534, 65534)
-    os.chown(foreign_scores + "/brenvik/high.dat", 65534, 65534)
+    os.chown(scores + "/brenvik/high.dat", 65534, 65534)
 
     player = {"PATH": os.environ["PATH"], "HOME": home}
     for env, command, status, out, err in (  # out begins the output; "" means none at all
             ({**player, "XDG_DATA_HOME": foreign}, [launcher], 1, "", "does not belong to you"),
-            ({**player, "XDG_DATA_HOME": foreign_scores}, [launcher], 1, "", "not using it"),
+            ({**player, "XDG_DATA_HOME": scores}, [launcher], 1, "", "not using it"),
             (player, [launcher], 0, default + "\n", ""),
             ({**player, "XDG_DATA_HOME": ""}, [launcher], 0, default + "\n", ""),
             ({**player, "XDG_DATA_HOME": "relative/data"}, [launcher], 0, default + "\n", ""),
             ({**player, "XDG_DATA_HOME": xdg}, [launcher], 0, xdg + "/brenvik\n", ""),
-            ({**player, "STUB_STATUS": "255"}, [launcher], 255, default + "\n", ""),
+            ({**player, "STATUS": "255"}, [launcher], 255, default + "\n", ""),
+            # The game takes the launcher's place: a signal that ends it ends the launcher.
+            ({**player, "SIGNAL": "TERM"}, [launcher], -15, default + "\n", ""),
             ({**player, "PATH": path + ":" + player["PATH"]}, ["brenvik"], 0, default + "\n", ""),
             (player, [launcher, "--help"], 0, "usage: brenvik\n", ""),
             (player, [launcher, "extra"], 2, "", "takes no arguments"),
             ({"PATH": player["PATH"]}, [launcher], 1, "", "HOME")):
-        done = run(command, status, env=env, cwd="/")
+        done = run(command, status, env=env, cwd=scratch)
         require(done.stdout.startswith(out) and (out or not done.stdout) and err in done.stderr,
                 "%r %r gave %r, %r" % ({**env, "PATH": "..."}, command, done.stdout, done.stderr))
-    check_links(os.path.join(xdg, "brenvik"), data)
+    check_links(xdg + "/brenvik", data)
     modes = [os.stat(folder).st_mode & 0o777 for folder in (xdg, xdg + "/brenvik", default)]
     require(modes == [0o700, 0o700, 0o750], "made private, the player's own kept: %r" % modes)
     require(os.listdir(foreign + "/brenvik") == [] and os.listdir(
-        foreign_scores + "/brenvik") == ["high.dat"], "the launcher changed a foreign folder")
+        scores + "/brenvik") == ["high.dat"], "the launcher changed a foreign folder")
     check_links(default, data, ("images", "fonts"))
     sounds = default + "/sounds"
     require(open(default + "/high.dat").read() == "1\n42\nme\n" and not os.path.islink(sounds)
             and os.listdir(sounds) == [], "the launcher changed the player's own things")
     os.remove(program)
-    done = run([launcher], 1, env=player, cwd="/")
+    done = run([launcher], 1, env=player, cwd=scratch)
     require("not installed completely" in done.stderr, done.stderr)
 
 
 def play_reproducible(scenario):
-    build, second = scenario.options.build_dir, os.path.join(scenario.scratch, "second-build")
-    first = cpack(scenario, build, os.path.join(scenario.scratch, "package"))
-    cache = open(os.path.join(build, "CMakeCache.txt")).read()
+    first = cpack(scenario, scenario.build_dir, scenario.scratch + "/package")
+    second = scenario.scratch + "/second-build"
+    cache = open(os.path.join(scenario.build_dir, "CMakeCache.txt")).read()
     build_type = re.search(r"^CMAKE_BUILD_TYPE:\w+=(.*)$", cache, re.M)[1]
-    cmake = os.path.join(os.path.dirname(scenario.options.cpack), "cmake")
+    cmake = os.path.join(os.path.dirname(scenario.cpack), "cmake")
     run([cmake, "-S", SOURCE, "-B", second, "-DCMAKE_BUILD_TYPE=" + build_type,
          "-DBRENVIK_TESTS=OFF", "-DBRENVIK_BENCHMARKS=OFF"])
     run([cmake, "--build", second, "-j2"])
