@@ -52,17 +52,10 @@ TEST_F(NameEntryTest, TheNameTypedIsShownAboveTheKeyboard) {
     SurfacePtr map(
         SDL_CreateRGBSurfaceFrom(values, 8, 1, 32, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));
     SDL_SaveBMP(map.get(), "images/keyboardmap.bmp");
-    for (const ScreenPoint p : {ScreenPoint{0, 0},
-                                {1, 0},
-                                {2, 0},
-                                {3, 0},
-                                {4, 0},
-                                {5, 0},
-                                {6, 0},
-                                {8, 0},
-                                {0, -1},
-                                {0, 1},
-                                {7, 0}})
+    // The map's pixels but the last, presses past its end, above and below it, then its end key.
+    const ScreenPoint presses[] = {{0, 0}, {1, 0}, {2, 0},  {3, 0}, {4, 0}, {5, 0},
+                                   {6, 0}, {8, 0}, {0, -1}, {0, 1}, {7, 0}};
+    for (const ScreenPoint p : presses)
         fake::click(KEYBOARD_LEFT + p.x, KEYBOARD_TOP + p.y);
     EXPECT_EQ(table.enterName(), "AA\xFF");
     std::remove("images/keyboardmap.bmp");
