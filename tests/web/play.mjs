@@ -73,7 +73,8 @@ const sameAsNative = (native, hasText) => (shot) => {
     both += text[i] && light(a) && light(b);
     either += text[i] && (light(a) || light(b));
   }
-  lastSeen = `: ${off} pixels unlike the native ones, text overlapping by ${both / either}`;
+  lastSeen = `: ${off} pixels unlike the native ones` +
+    (hasText ? `, text overlapping by ${(both / either).toFixed(2)}` : '');
   return off === 0 && (!hasText || both >= 0.4 * either);
 };
 
